@@ -1,0 +1,10 @@
+# GoogleTest from Debian's sources, built with the same toolchain as the tests (no download).
+set(QEX_GTEST_SOURCE /usr/src/googletest/googletest CACHE PATH "GoogleTest sources")
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+add_subdirectory(${QEX_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+if(WIN32)
+  target_compile_options(gtest PRIVATE -msse2 -mfpmath=sse)
+endif()
+if(NOT WIN32 AND QEX_SANITIZE)
+  target_compile_options(gtest PRIVATE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Runs every test: native unit tests and tools, then the Windows programs under Wine and Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QEX_BUILD_DIR:-$root/build}
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh"
+
+status=0
+ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=1
+# Wine tests share one prefix, so they run one at a time.
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir "$build/win32" --output-on-failure -j 1 --timeout 600 || status=1
+WINEPREFIX="$build/win32/wineprefix" wineserver -k 2>/dev/null || true
+exit $status

@@ -1,0 +1,104 @@
+// Starting the programs under test and finding and driving their windows.
+#include "tests/e2e/support/process.h"
+
+#include <cstdio>
+
+std::string ProgramPath(const char* exeName) {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string dir(path, n);
+  dir.erase(dir.find_last_of("\\/") + 1);
+  return dir + exeName;
+}
+
+std::string MakeTempDir(const char* tag) {
+  char base[MAX_PATH];
+  GetTempPathA(MAX_PATH, base);
+  static int counter = 0;
+  for (;;) {
+    char dir[MAX_PATH];
+    snprintf(dir, sizeof dir, "%sqex-%s-%lu-%d", base, tag, GetCurrentProcessId(), ++counter);
+    if (CreateDirectoryA(dir, nullptr)) return dir;
+  }
+}
+
+TestProcess::TestProcess(const std::string& exe, const std::string& arguments) {
+  std::string commandLine = "\"" + exe + "\" " + arguments;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info_)) {
+    info_ = PROCESS_INFORMATION{};
+  }
+}
+
+TestProcess::~TestProcess() {
+  if (!info_.hProcess) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+DWORD TestProcess::Wait(DWORD timeoutMs) {
+  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+    return static_cast<DWORD>(-2);
+  }
+  DWORD code = 0;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+namespace {
+struct WindowSearch {
+  DWORD pid;
+  const char* className;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char cls[64] = "";
+  GetClassNameA(window, cls, sizeof cls);
+  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD pid, const char* className) {
+  WindowSearch search{pid, className, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForWindow(DWORD pid, const char* className, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    std::vector<HWND> windows = TopLevelWindows(pid, className);
+    if (!windows.empty()) return windows.front();
+    if (GetTickCount() - start > timeoutMs) return nullptr;
+    Sleep(20);
+  }
+}
+
+std::string WindowText(HWND window) {
+  char text[1024] = "";
+  SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string ItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  return item ? WindowText(item) : std::string();
+}
+
+void ClickButton(HWND dialog, int id) {
+  HWND button = GetDlgItem(dialog, id);
+  if (button) PostMessageA(button, BM_CLICK, 0, 0);
+}

@@ -1,0 +1,39 @@
+// Starting the programs under test and finding and driving their windows.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Full path of a program that the build puts beside the running test.
+std::string ProgramPath(const char* exeName);
+
+// A fresh, empty folder for one test (under the system's temp folder).
+std::string MakeTempDir(const char* tag);
+
+class TestProcess {
+ public:
+  // Starts `exe` with the command-line text `arguments` after the program name.
+  TestProcess(const std::string& exe, const std::string& arguments);
+  ~TestProcess();  // ends the process if it still runs
+  TestProcess(const TestProcess&) = delete;
+  TestProcess& operator=(const TestProcess&) = delete;
+
+  bool started() const { return info_.hProcess != nullptr; }
+  DWORD pid() const { return info_.dwProcessId; }
+  // Waits for the exit; returns the exit code, or -2 (as DWORD) after the timeout.
+  DWORD Wait(DWORD timeoutMs);
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// Visible top-level windows of a process with the given class ("#32770" for dialogs and
+// message boxes), polled until the deadline; null when none appeared.
+HWND WaitForWindow(DWORD pid, const char* className, DWORD timeoutMs);
+std::vector<HWND> TopLevelWindows(DWORD pid, const char* className);
+
+std::string WindowText(HWND window);
+std::string ItemText(HWND dialog, int id);
+// Presses a button of another process's dialog.
+void ClickButton(HWND dialog, int id);

@@ -1,0 +1,44 @@
+// The off-screen picture as plain memory, drawn with the exact semantics of the GDI calls
+// the preview records use.
+//
+// Layout: `width` x `height` pixels, rows top to bottom, no padding (stride = width * 4
+// bytes). Each pixel is the 32-bit value a 32-bit device bitmap stores: bytes B, G, R, X
+// in memory, so the little-endian u32 is 0xXXRRGGBB. A fresh picture is white as
+// WHITENESS leaves it (0xFFFFFFFF, all bits set); the drawing operations store the colour
+// with X = 0.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+constexpr uint32_t kWhitenessPixel = 0xFFFFFFFFu;
+
+// The device pixel of a COLORREF (0x00BBGGRR).
+constexpr uint32_t DevicePixel(uint32_t colorref) {
+  return ((colorref & 0xFFu) << 16) | (colorref & 0xFF00u) | ((colorref >> 16) & 0xFFu);
+}
+
+class MemoryPicture {
+ public:
+  // Allocates a white picture; false when the size is not positive or memory runs out.
+  bool Create(int width, int height);
+  void Release();
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
+
+  // SetPixel: a pixel outside the picture is not set.
+  void SetPixel(int x, int y, uint32_t colorref);
+  // FillRect with a solid brush: left and top included, right and bottom excluded; an
+  // inverted rectangle is filled as GDI fills it; clipped to the picture.
+  void FillRect(int left, int top, int right, int bottom, uint32_t colorref);
+  // MoveToEx(x1, y) + LineTo(x2, y) with a 1-pixel pen: start pixel set, end pixel not,
+  // either direction; clipped to the picture.
+  void HorizontalLine(int x1, int x2, int y, uint32_t colorref);
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<uint32_t> pixels_;
+};
