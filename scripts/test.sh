@@ -12,4 +12,5 @@ ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=1
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir "$build/win32" --output-on-failure -j 1 --timeout 600 || status=1
 WINEPREFIX="$build/win32/wineprefix" wineserver -k 2>/dev/null || true
+"$root/scripts/artifacts.sh" "$build/win32/artifacts"
 exit $status

@@ -1,0 +1,41 @@
+// The driver's document settings block: the platform's public DEVMODE part (offsets 0 to
+// 155) and the driver's private part, 1564 bytes in all, little-endian. The block is a
+// wire format shared with the driver, so every offset here binds.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+constexpr size_t kDriverSettingsSize = 1564;
+
+namespace settings_offset {
+constexpr size_t dmFields = 40;        // u32
+constexpr size_t dmOrientation = 44;   // i16
+constexpr size_t dmDitherType = 136;   // u32
+constexpr size_t jobPower = 156;       // u16, tenths of a percent
+constexpr size_t jobSpeed = 188;       // i16, driver speed units
+constexpr size_t maxSpeed = 246;       // i16, speed that stands for 100 %
+constexpr size_t metricUnits = 308;    // u8
+constexpr size_t xResolution = 312;    // i16, dots per inch
+constexpr size_t yResolution = 314;    // i16, dots per inch
+constexpr size_t jobLineLag = 1488;    // i16
+constexpr size_t hashPacket = 1500;    // u8: nonzero starts the test job with ESC #
+constexpr size_t speedFactor = 1544;   // u8: the ESC T speed byte uses this minus 1
+}  // namespace settings_offset
+
+inline uint8_t GetU8(const uint8_t* block, size_t offset) { return block[offset]; }
+inline uint16_t GetU16(const uint8_t* block, size_t offset) {
+  return static_cast<uint16_t>(block[offset] | (block[offset + 1] << 8));
+}
+inline int16_t GetI16(const uint8_t* block, size_t offset) { return static_cast<int16_t>(GetU16(block, offset)); }
+inline uint32_t GetU32(const uint8_t* block, size_t offset) {
+  return static_cast<uint32_t>(GetU16(block, offset)) | (static_cast<uint32_t>(GetU16(block, offset + 2)) << 16);
+}
+inline void PutU8(uint8_t* block, size_t offset, uint8_t value) { block[offset] = value; }
+inline void PutU16(uint8_t* block, size_t offset, uint16_t value) {
+  block[offset] = static_cast<uint8_t>(value);
+  block[offset + 1] = static_cast<uint8_t>(value >> 8);
+}
+inline void PutU32(uint8_t* block, size_t offset, uint32_t value) {
+  PutU16(block, offset, static_cast<uint16_t>(value));
+  PutU16(block, offset + 2, static_cast<uint16_t>(value >> 16));
+}
