@@ -7,6 +7,7 @@
 // WHITENESS leaves it (0xFFFFFFFF, all bits set); the drawing operations store the colour
 // with X = 0.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
