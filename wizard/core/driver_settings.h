@@ -18,7 +18,10 @@ constexpr size_t metricUnits = 308;    // u8
 constexpr size_t xResolution = 312;    // i16, dots per inch
 constexpr size_t yResolution = 314;    // i16, dots per inch
 constexpr size_t jobLineLag = 1488;    // i16
+constexpr size_t jobWord1486 = 1486;   // u16, the test job sets 0
 constexpr size_t hashPacket = 1500;    // u8: nonzero starts the test job with ESC #
+constexpr size_t jobByte1501 = 1501;   // u8, the test job sets 0
+constexpr size_t jobWord1542 = 1542;   // u16, the test job sets 1
 constexpr size_t speedFactor = 1544;   // u8: the ESC T speed byte uses this minus 1
 }  // namespace settings_offset
 
