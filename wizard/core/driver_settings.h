@@ -23,6 +23,20 @@ constexpr size_t hashPacket = 1500;    // u8: nonzero starts the test job with E
 constexpr size_t jobByte1501 = 1501;   // u8, the test job sets 0
 constexpr size_t jobWord1542 = 1542;   // u16, the test job sets 1
 constexpr size_t speedFactor = 1544;   // u8: the ESC T speed byte uses this minus 1
+// Private fields that the wizard only forces to fixed values when it opens the block; their
+// meaning lies in the driver.
+constexpr size_t openFlag304 = 304;    // u8, set to 1
+constexpr size_t openFlag305 = 305;    // u8, set to 0
+constexpr size_t openFlag306 = 306;    // u8, set to 0
+constexpr size_t openFlag307 = 307;    // u8, set to 0
+constexpr size_t openFlag309 = 309;    // u8, set to 1
+constexpr size_t openFlag325 = 325;    // u8, set to 0
+constexpr size_t openFlag327 = 327;    // u8, set to 0
+constexpr size_t openWord336 = 336;    // u16, set to 0
+constexpr size_t openWord342 = 342;    // u16, set to 1000
+constexpr size_t openWord1362 = 1362;  // u16, set to 0
+constexpr size_t openWord1548 = 1548;  // u16, set to 66
+constexpr size_t openWord1552 = 1552;  // u16, set to 0
 }  // namespace settings_offset
 
 inline uint8_t GetU8(const uint8_t* block, size_t offset) { return block[offset]; }
@@ -42,3 +56,8 @@ inline void PutU32(uint8_t* block, size_t offset, uint32_t value) {
   PutU16(block, offset, static_cast<uint16_t>(value));
   PutU16(block, offset + 2, static_cast<uint16_t>(value >> 16));
 }
+
+// Writes the values that the wizard forces into a freshly read block: landscape, the
+// fields mask 13, no dithering, and the driver's private settings listed in
+// settings_offset. Every other byte keeps the driver's value.
+void ApplyOpenDefaults(uint8_t* block);
