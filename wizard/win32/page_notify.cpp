@@ -1,0 +1,43 @@
+// What every wizard page answers the sheet, and the buttons it offers.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "wizard/core/driver_settings.h"
+#include "wizard/win32/wizard_pages.h"
+#include "wizard/win32/wizard_state.h"
+
+namespace {
+
+void SetWizardButtons(HWND page, DWORD buttons) {
+  HWND sheet = GetParent(page);
+  PostMessageA(sheet, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
+  SendMessageA(GetDlgItem(sheet, kSheetNextButton), BM_SETSTYLE, BS_PUSHBUTTON, FALSE);
+}
+
+INT_PTR AnswerZero(HWND page) {
+  SetWindowLongA(page, DWL_MSGRESULT, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+INT_PTR AnswerNotify(HWND page, const NMHDR* header, DWORD buttons, PageEnd end) {
+  switch (header->code) {
+    case PSN_SETACTIVE:
+      SetWizardButtons(page, buttons);
+      return TRUE;
+    case PSN_KILLACTIVE:
+    case PSN_RESET:
+      return AnswerZero(page);
+    case PSN_WIZBACK:
+      return TRUE;
+    case PSN_WIZNEXT:
+      return end == PageEnd::kNext;
+    case PSN_WIZFINISH:
+      return end == PageEnd::kFinish;
+    default:
+      return FALSE;
+  }
+}
+
+int32_t MaxSpeed() { return GetI16(g_wizard.settings, settings_offset::maxSpeed); }

@@ -1,0 +1,90 @@
+// Page 4 of the tuning sheet: sends the alignment test job and shows its progress.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "common/win32/scoped.h"
+#include "wizard/core/progress_bar.h"
+#include "wizard/core/test_job.h"
+#include "wizard/resources/resource_ids.h"
+#include "wizard/win32/driver_access.h"
+#include "wizard/win32/wizard_pages.h"
+#include "wizard/win32/wizard_state.h"
+
+namespace {
+
+constexpr UINT_PTR kSendTimer = 9;
+constexpr UINT kSendDelayMs = 100;
+
+// Fills the left `percent` of the control in pure blue, then lets one waiting message through.
+void ShowProgress(HWND window, int controlId, int percent) {
+  HWND control = GetDlgItem(window, controlId);
+  RECT rect{};
+  GetClientRect(control, &rect);
+  rect.right = ProgressRight(rect.right, percent);
+  {
+    ScopedWindowDc dc(control);
+    ScopedBrush brush(CreateSolidBrush(RGB(0, 0, 255)));
+    ScopedSelect select(dc.get(), brush.get());
+    FillRect(dc.get(), &rect, brush.get());
+  }
+  MSG message;
+  if (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+class PageProgress : public ProgressDisplay {
+ public:
+  PageProgress(HWND page, int controlId) : page_(page), controlId_(controlId) {}
+  void ShowProgress(int percent) override { ::ShowProgress(page_, controlId_, percent); }
+
+ private:
+  HWND page_;
+  int controlId_;
+};
+
+void PrintTestJob(HWND page, uint8_t* block, int progressControlId) {
+  PageProgress progress(page, progressControlId);
+  PrintTestJob(ThePrintDevice(), progress, block, g_wizard.tuning, g_wizard.sampleOrigin, g_wizard.deviceName);
+}
+
+void StartSending(HWND page) {
+  SetDlgItemTextA(page, IDC_SENDING_TEXT, "Sending File ...");
+  ShowWindow(GetDlgItem(page, IDC_PICK_FILE_TEXT), SW_HIDE);
+  ShowWindow(GetDlgItem(page, IDC_START_TEXT), SW_HIDE);
+  ShowWindow(GetDlgItem(page, IDC_PROGRESS), SW_SHOW);
+  SetTimer(page, kSendTimer, kSendDelayMs, nullptr);
+}
+
+void Send(HWND page) {
+  KillTimer(page, kSendTimer);
+  HWND cancel = GetDlgItem(GetParent(page), IDCANCEL);
+  EnableWindow(cancel, FALSE);
+  PrintTestJob(page, g_wizard.settings, IDC_PROGRESS);
+  EnableWindow(cancel, TRUE);
+  SetDlgItemTextA(page, IDC_SENDING_TEXT, "File Sent.");
+  ShowWindow(GetDlgItem(page, IDC_PICK_FILE_TEXT), SW_SHOW);
+  ShowWindow(GetDlgItem(page, IDC_START_TEXT), SW_SHOW);
+  ShowWindow(GetDlgItem(page, IDC_PROGRESS), SW_HIDE);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK SendPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return TRUE;
+    case WM_TIMER:
+      if (wParam == kSendTimer) Send(page);
+      return TRUE;
+    case WM_NOTIFY: {
+      const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
+      const INT_PTR answer = AnswerNotify(page, header, PSWIZB_BACK | PSWIZB_NEXT, PageEnd::kNext);
+      if (header->code == static_cast<UINT>(PSN_SETACTIVE)) StartSending(page);
+      return answer;
+    }
+    default:
+      return FALSE;
+  }
+}
