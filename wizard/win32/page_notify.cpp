@@ -24,6 +24,7 @@ INT_PTR AnswerZero(HWND page) {
 INT_PTR AnswerNotify(HWND page, const NMHDR* header, DWORD buttons, PageEnd end) {
   switch (header->code) {
     case PSN_SETACTIVE:
+      FitSheetToPage(page);
       SetWizardButtons(page, buttons);
       return TRUE;
     case PSN_KILLACTIVE:

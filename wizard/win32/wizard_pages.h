@@ -18,7 +18,10 @@ enum class PageEnd { kNext, kFinish };
 // PSN_KILLACTIVE and PSN_RESET, TRUE for Back and for the page's own end; FALSE otherwise.
 INT_PTR AnswerNotify(HWND page, const NMHDR* header, DWORD buttons, PageEnd end);
 
-// The sheet's Next button and Cancel button (the page's parent is the sheet).
+// Makes the sheet's page area as large as the page's own template (see sheet_fit.cpp).
+void FitSheetToPage(HWND page);
+
+// The sheet's Next button (the page's parent is the sheet).
 constexpr int kSheetNextButton = 12324;
 
 // The block's maxSpeed, widened.

@@ -32,6 +32,22 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
   return text;
 }
 
+// Every control of the page, shown or hidden, lies inside the page: nothing is cut off.
+testing::AssertionResult ControlsFit(HWND page) {
+  RECT client{};
+  GetClientRect(page, &client);
+  for (HWND child = GetWindow(page, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom) {
+      return testing::AssertionFailure() << "control " << GetDlgCtrlID(child) << " reaches " << r.right << ","
+                                         << r.bottom << " in a page of " << client.right << "x" << client.bottom;
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
 class WizardPages : public testing::Test {
  protected:
   void SetUp() override { DeleteFileA(LaserIniPath().c_str()); }
@@ -143,6 +159,7 @@ TEST_F(WizardPages, WalkThroughAllPagesAndFinish) {
   ExpectButtons("Next Cancel");
   EXPECT_EQ(ItemText(page, IDC_FOCUS_TEXT),
             "First, focus the lens to a sample of the material, using the focus tool.");
+  EXPECT_TRUE(ControlsFit(page));
   SaveWindowShot(sheet_, "wizard_page1_focus.bmp");
 
   page = Go(kSheetNext, IDC_PLACE_TEXT);
@@ -152,6 +169,7 @@ TEST_F(WizardPages, WalkThroughAllPagesAndFinish) {
             "shown below.");
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)));
+  EXPECT_TRUE(ControlsFit(page));
   SaveWindowShot(sheet_, "wizard_page2_inch.bmp");
 
   page = Go(kSheetNext, IDC_POWER);
@@ -159,6 +177,7 @@ TEST_F(WizardPages, WalkThroughAllPagesAndFinish) {
   ASSERT_TRUE(WaitFilled(page));
   EXPECT_EQ(ItemText(page, IDC_POWER), "45%");
   EXPECT_EQ(ItemText(page, IDC_SPEED), "100%");
+  EXPECT_TRUE(ControlsFit(page));
   SaveWindowShot(sheet_, "wizard_page3_power.bmp");
 
   struct Step {
@@ -198,11 +217,13 @@ TEST_F(WizardPages, WalkThroughAllPagesAndFinish) {
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_PICK_FILE_TEXT)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_PROGRESS)));
   EXPECT_EQ(driver_.LogLines(), ExpectedJob());
+  EXPECT_TRUE(ControlsFit(page));
   SaveWindowShot(sheet_, "wizard_page4_sent.bmp");
 
   page = Go(kSheetNext, IDC_LETTER);
   ExpectButtons("Back Finish Cancel");
   EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_LETTER) == "A"; }, kTimeout));
+  EXPECT_TRUE(ControlsFit(page));
   SaveWindowShot(sheet_, "wizard_page5_letter.bmp");
   const std::pair<const char*, const char*> letters[] = {{"k", "K"}, {"V", "K"}, {"7", "K"}, {"", "K"}, {"t", "T"}};
   for (const auto& [typed, shown] : letters) {
@@ -235,6 +256,7 @@ TEST_F(WizardPages, MetricSettingsAskForTenCentimetres) {
             "below.");
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)));
+  EXPECT_TRUE(ControlsFit(page));
   SaveWindowShot(sheet_, "wizard_page2_metric.bmp");
   Finish(IDCANCEL);
 }
