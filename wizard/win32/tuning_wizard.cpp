@@ -19,9 +19,10 @@ void ShowTuningWizard(HWND owner) {
       LOWORD(WS_CHILD | WS_CAPTION), HIWORD(WS_CHILD | WS_CAPTION), 0, 0, 0, 0, 0, 227, 210, 0, 0, 0};
   PROPSHEETPAGEA page{};
   page.dwSize = sizeof page;
-  page.dwFlags = PSP_DLGINDIRECT;
+  page.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
   page.hInstance = g_wizard.instance;
   page.pResource = reinterpret_cast<LPCDLGTEMPLATEA>(kTemplate);
+  page.pszTitle = "Machine Tuning";
   page.pfnDlgProc = EmptyPageProc;
   PROPSHEETHEADERA header{};
   header.dwSize = sizeof header;
