@@ -1,4 +1,5 @@
-// The fixed values that the wizard forces into the driver's settings block when it opens it.
+// The fixed values that the wizard forces into the driver's settings block when it opens
+// it, and what the wizard reads from the block for the sample.
 #include "wizard/core/driver_settings.h"
 
 void ApplyOpenDefaults(uint8_t* block) {
@@ -18,4 +19,11 @@ void ApplyOpenDefaults(uint8_t* block) {
   PutU16(block, settings_offset::openWord1548, 66);
   PutU16(block, settings_offset::openWord1552, 0);
   PutU16(block, settings_offset::openWord1362, 0);
+}
+
+SampleOrigin SampleOriginFromSettings(const uint8_t* block) {
+  SampleOrigin origin;
+  origin.x = GetU8(block, settings_offset::metricUnits) != 0 ? 3937 : 4000;
+  origin.y = 0;
+  return origin;
 }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "wizard/core/tuning_state.h"
+
 constexpr size_t kDriverSettingsSize = 1564;
 
 namespace settings_offset {
@@ -61,3 +63,7 @@ inline void PutU32(uint8_t* block, size_t offset, uint32_t value) {
 // fields mask 13, no dithering, and the driver's private settings listed in
 // settings_offset. Every other byte keeps the driver's value.
 void ApplyOpenDefaults(uint8_t* block);
+
+// Where the sample lies: flush against the top ruler, 10 cm (3937 thousandths of an inch)
+// from the left ruler when the block's metricUnits is set, else 4 inches.
+SampleOrigin SampleOriginFromSettings(const uint8_t* block);

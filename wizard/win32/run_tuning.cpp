@@ -39,8 +39,7 @@ void RunTuning(HWND owner, const char* deviceName) {
   if (!opened.block) return;
   g_wizard.settings = opened.block;
   g_wizard.printer = opened.printer;
-  g_wizard.sampleOrigin.y = 0;
-  g_wizard.sampleOrigin.x = GetU8(g_wizard.settings, settings_offset::metricUnits) != 0 ? 3937 : 4000;
+  g_wizard.sampleOrigin = SampleOriginFromSettings(g_wizard.settings);
   LoadTuning(g_wizard.tuning, g_wizard.settings, TheProfileStore(), g_wizard.iniSection);
   ShowTuningWizard(owner);
   SaveTuning(g_wizard.tuning, g_wizard.settings, TheProfileStore(), g_wizard.iniSection);

@@ -153,3 +153,13 @@ TEST(OpenSettings, LongDeviceNamesAreShortenedInTheMessage) {
   EXPECT_EQ(text, "Unable to Open Printer Driver " + std::string(96, 'n') + "!");
   EXPECT_EQ(OpenFailureText("Engraver on LPT1:"), "Unable to Open Printer Driver Engraver on LPT1:!");
 }
+
+TEST(OpenSettings, SampleOriginFollowsTheMetricFlag) {
+  std::vector<uint8_t> block(kDriverSettingsSize, 0xFF);
+  for (const auto& [metric, x] : {std::pair<uint8_t, int32_t>{0, 4000}, {1, 3937}, {0x80, 3937}}) {
+    PutU8(block.data(), settings_offset::metricUnits, metric);
+    const SampleOrigin origin = SampleOriginFromSettings(block.data());
+    EXPECT_EQ(origin.x, x) << int(metric);
+    EXPECT_EQ(origin.y, 0);
+  }
+}
