@@ -48,6 +48,17 @@ testing::AssertionResult ControlsFit(HWND page) {
   return testing::AssertionSuccess();
 }
 
+// Page 2 asks for the distance in the settings' units and shows only the matching picture.
+void ExpectPlacePage(HWND page, bool metric) {
+  EXPECT_EQ(ItemText(page, IDC_PLACE_TEXT), std::string("Next, place the sample material flush against the top ruler and ") +
+                                                (metric ? "10 cm" : "4 inches") +
+                                                " from the left ruler, as shown below.");
+  EXPECT_EQ(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)) != FALSE, metric);
+  EXPECT_EQ(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)) != FALSE, !metric);
+  EXPECT_TRUE(ControlsFit(page));
+  SaveWindowShot(GetParent(page), metric ? "wizard_page2_metric.bmp" : "wizard_page2_inch.bmp");
+}
+
 class WizardPages : public testing::Test {
  protected:
   void SetUp() override { DeleteFileA(LaserIniPath().c_str()); }
@@ -164,13 +175,7 @@ TEST_F(WizardPages, WalkThroughAllPagesAndFinish) {
 
   page = Go(kSheetNext, IDC_PLACE_TEXT);
   ExpectButtons("Back Next Cancel");
-  EXPECT_EQ(ItemText(page, IDC_PLACE_TEXT),
-            "Next, place the sample material flush against the top ruler and 4 inches from the left ruler, as "
-            "shown below.");
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)));
-  EXPECT_TRUE(ControlsFit(page));
-  SaveWindowShot(sheet_, "wizard_page2_inch.bmp");
+  ExpectPlacePage(page, false);
 
   page = Go(kSheetNext, IDC_POWER);
   ExpectButtons("Back Next Cancel");
@@ -251,13 +256,7 @@ TEST_F(WizardPages, MetricSettingsAskForTenCentimetres) {
   Start(Block(true), "");
   Go(kSheetNext, IDC_PLACE_TEXT);
   HWND page = CurrentPage(sheet_);
-  EXPECT_EQ(ItemText(page, IDC_PLACE_TEXT),
-            "Next, place the sample material flush against the top ruler and 10 cm from the left ruler, as shown "
-            "below.");
-  EXPECT_TRUE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)));
-  EXPECT_FALSE(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)));
-  EXPECT_TRUE(ControlsFit(page));
-  SaveWindowShot(sheet_, "wizard_page2_metric.bmp");
+  ExpectPlacePage(page, true);
   Finish(IDCANCEL);
 }
 

@@ -59,6 +59,10 @@ class Words {
     for (; ok_ && w != 0; w = Word()) text += static_cast<char>(w);
     return text;
   }
+  // A rectangle in dialog units: four signed words.
+  void Rect(int* x, int* y, int* cx, int* cy) {
+    for (int* v : {x, y, cx, cy}) *v = static_cast<SHORT>(Word());
+  }
   void AlignDword() { at_ = (at_ + 3) & ~size_t{3}; }
   bool ok() const { return ok_; }
 
@@ -77,10 +81,7 @@ Template LoadTemplate(HMODULE module, int id) {
   t.style = w.Dword();
   w.Dword();
   const int count = w.Word();
-  t.x = static_cast<SHORT>(w.Word());
-  t.y = static_cast<SHORT>(w.Word());
-  t.cx = static_cast<SHORT>(w.Word());
-  t.cy = static_cast<SHORT>(w.Word());
+  w.Rect(&t.x, &t.y, &t.cx, &t.cy);
   t.menu = w.NameOrOrdinal();
   t.className = w.NameOrOrdinal();
   t.caption = w.NameOrOrdinal();
@@ -93,10 +94,7 @@ Template LoadTemplate(HMODULE module, int id) {
     Control c{};
     c.style = w.Dword();
     w.Dword();
-    c.x = static_cast<SHORT>(w.Word());
-    c.y = static_cast<SHORT>(w.Word());
-    c.cx = static_cast<SHORT>(w.Word());
-    c.cy = static_cast<SHORT>(w.Word());
+    w.Rect(&c.x, &c.y, &c.cx, &c.cy);
     c.id = static_cast<SHORT>(w.Word());
     c.className = w.NameOrOrdinal();
     c.text = w.NameOrOrdinal();
