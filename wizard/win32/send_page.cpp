@@ -15,6 +15,9 @@ namespace {
 constexpr UINT_PTR kSendTimer = 9;
 constexpr UINT kSendDelayMs = 100;
 
+// True while a job runs: its progress display lets messages through, a timer among them.
+bool jobRunning = false;
+
 // Fills the left `percent` of the control in pure blue, then lets one waiting message through.
 void ShowProgress(HWND window, int controlId, int percent) {
   HWND control = GetDlgItem(window, controlId);
@@ -59,9 +62,17 @@ void StartSending(HWND page) {
 
 void Send(HWND page) {
   KillTimer(page, kSendTimer);
+  if (jobRunning) {
+    // A nested job would start a second document on the device in the middle of the first:
+    // send this one after the running job instead.
+    SetTimer(page, kSendTimer, kSendDelayMs, nullptr);
+    return;
+  }
+  jobRunning = true;
   HWND cancel = GetDlgItem(GetParent(page), IDCANCEL);
   EnableWindow(cancel, FALSE);
   PrintTestJob(page, g_wizard.settings, IDC_PROGRESS);
+  jobRunning = false;
   EnableWindow(cancel, TRUE);
   SetDlgItemTextA(page, IDC_SENDING_TEXT, "File Sent.");
   ShowWindow(GetDlgItem(page, IDC_PICK_FILE_TEXT), SW_SHOW);

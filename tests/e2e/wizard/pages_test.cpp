@@ -285,6 +285,33 @@ TEST_F(WizardPages, BackFromPowerStoresNothingAndNextStoresBoth) {
   }
 }
 
+// Timer messages that the job's progress display lets through start no job inside the job.
+TEST_F(WizardPages, JobsNeverNest) {
+  Start(Block(false), "");
+  Go(kSheetNext, IDC_PLACE_TEXT);
+  ASSERT_TRUE(WaitFilled(Go(kSheetNext, IDC_POWER)));
+  HWND page = Go(kSheetNext, IDC_PROGRESS);
+  // The first starts a job; the job's progress display takes the second out of the queue.
+  PostMessageA(page, WM_TIMER, 9, 0);
+  PostMessageA(page, WM_TIMER, 9, 0);
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        return JobsInLog() >= 2 && driver_.LogLines().back() == "DeleteDC" &&
+               IsWindowEnabled(GetDlgItem(sheet_, IDCANCEL)) && IsWindowVisible(GetDlgItem(page, IDC_START_TEXT));
+      },
+      kTimeout));
+  std::string open;
+  for (const std::string& line : driver_.LogLines()) {
+    const std::string call = line.substr(0, line.find(' '));
+    if (call == "CreateDC") {
+      EXPECT_EQ(open, "") << "a job started inside another";
+      open = call;
+    }
+    if (call == "DeleteDC") open.clear();
+  }
+  Finish(IDCANCEL);
+}
+
 TEST_F(WizardPages, FailedPageStillSendsItsSubPacketAndFinishes) {
   driver_.SetFailures("startpage2");
   Start(Block(false), "LaserTweakPower1=5\r\n");
