@@ -312,29 +312,4 @@ TEST_F(WizardPages, JobsNeverNest) {
   Finish(IDCANCEL);
 }
 
-TEST_F(WizardPages, FailedPageStillSendsItsSubPacketAndFinishes) {
-  driver_.SetFailures("startpage2");
-  Start(Block(false), "LaserTweakPower1=5\r\n");
-  Go(kSheetNext, IDC_PLACE_TEXT);
-  HWND page = Go(kSheetNext, IDC_POWER);
-  ASSERT_TRUE(WaitFilled(page));
-  // The loaded 0.5 % shows as 0%, which Next stores as 20 %.
-  EXPECT_EQ(ItemText(page, IDC_POWER), "0%");
-  page = Go(kSheetNext, IDC_PROGRESS);
-  WaitSent(page);
-  std::vector<std::string> lines = driver_.LogLines();
-  std::vector<std::string> outline;
-  for (const std::string& line : lines)
-    if (line.rfind("BitBlt", 0) != 0 && line.rfind("CreateDC", 0) != 0) outline.push_back(line.substr(0, 20));
-  const std::vector<std::string> want = {
-      "StartDoc MechanicalA", "Escape 19 04001b2364", "Escape 19 04001b7019", "Escape 19 12001b5400",
-      "StartPage",            "EndPage",              "Escape 19 02001a57",   "StartPage",
-      "Escape 19 02001a45",   "StartPage",            "EndPage",              "EndDoc",
-      "DeleteDC"};
-  EXPECT_EQ(outline, want);
-  EXPECT_EQ(ItemText(page, IDC_SENDING_TEXT), "File Sent.");
-  Finish(IDCANCEL);
-  EXPECT_EQ(IniValue(kSection, "LaserTweakPower1"), "200");
-}
-
 }  // namespace

@@ -188,37 +188,48 @@ TEST(BarTables, EShiftsByTheLetterStep) {
   for (int i = 0; i < kBarCount; ++i) EXPECT_EQ(barTableE[i], barTableW[i] + i - 10) << i;
 }
 
-TEST(TestJob, CallOrderWithHashPacket) {
+TEST(TestJob, CallOrder) {
+  const std::string start = "CreateDC Engraver on LPT1:|StartDoc MechanicalAlign|";
+  const std::string power = "Escape 19 20 ESC p|Escape 19 20 ESC T|";
+  const std::string page1 = "StartPage|Bitmap 103 5000,420|EndPage|Progress 20|";
+  const std::string page2 = "Escape 19 4 SUB W|StartPage|Bars|EndPage|Progress 60|";
+  const std::string page3 = "Escape 19 4 SUB E|StartPage|Bars|EndPage|Progress 100|";
+  const std::string end = "EndDoc|DeleteDC";
+  struct Case {
+    const char* name;
+    uint8_t hash;
+    int32_t power1;
+    int startDoc;
+    std::vector<int> startPages;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"hash packet first", 1, 400, 1, {}, start + "Escape 19 6 ESC #|" + power + page1 + page2 + page3 + end},
+      {"without hash packet", 0, 400, 1, {}, start + power + page1 + page2 + page3 + end},
+      {"power below 1 %", 1, 9, 1, {}, start + "Escape 19 6 ESC #|" + page1 + page2 + page3 + end},
+      {"page 2 fails", 0, 400, 1, {1, 0, 1},
+       start + power + page1 + "Escape 19 4 SUB W|StartPage|Progress 60|" + page3 + end},
+      {"page 1 fails", 0, 400, 1, {0}, start + power + "StartPage|Progress 20|" + page2 + page3 + end},
+      {"document refused", 1, 400, 0, {}, start + "DeleteDC"},
+      {"document failed", 1, 400, -1, {}, start + "DeleteDC"},
+  };
+  for (const Case& c : cases) {
+    Job job;
+    PutU8(job.block.data(), settings_offset::hashPacket, c.hash);
+    job.tuning.power1 = c.power1;
+    job.device.startDocResult = c.startDoc;
+    job.device.startPageResults = c.startPages;
+    job.Run();
+    std::string outline;
+    for (const std::string& call : job.Outline()) outline += (outline.empty() ? "" : "|") + call;
+    EXPECT_EQ(outline, c.expected) << c.name;
+  }
   Job job;
   PutU8(job.block.data(), settings_offset::hashPacket, 1);
   job.Run();
-  const std::vector<std::string> expected = {
-      "CreateDC Engraver on LPT1:", "StartDoc MechanicalAlign", "Escape 19 6 ESC #", "Escape 19 20 ESC p",
-      "Escape 19 20 ESC T", "StartPage", "Bitmap 103 5000,420", "EndPage", "Progress 20", "Escape 19 4 SUB W",
-      "StartPage", "Bars", "EndPage", "Progress 60", "Escape 19 4 SUB E", "StartPage", "Bars", "EndPage",
-      "Progress 100", "EndDoc", "DeleteDC"};
-  EXPECT_EQ(job.Outline(), expected);
   EXPECT_EQ(job.device.escapes[0], (Bytes{4, 0, 0x1B, '#', 100, 0}));
   EXPECT_EQ(job.device.escapes[3], (Bytes{2, 0, 0x1A, 'W'}));
   EXPECT_EQ(job.device.escapes[4], (Bytes{2, 0, 0x1A, 'E'}));
-}
-
-TEST(TestJob, WithoutHashPacketEscPComesFirst) {
-  Job job;
-  job.Run();
-  ASSERT_GE(job.device.calls.size(), 3u);
-  EXPECT_EQ(job.device.calls[2], "Escape 19 20 ESC p");
-}
-
-TEST(TestJob, PowerBelowOnePercentSendsNoPowerPackets) {
-  Job job;
-  job.tuning.power1 = 9;
-  job.Run();
-  const std::vector<std::string> expected = {
-      "CreateDC Engraver on LPT1:", "StartDoc MechanicalAlign", "StartPage", "Bitmap 103 5000,420", "EndPage",
-      "Progress 20", "Escape 19 4 SUB W", "StartPage", "Bars", "EndPage", "Progress 60", "Escape 19 4 SUB E",
-      "StartPage", "Bars", "EndPage", "Progress 100", "EndDoc", "DeleteDC"};
-  EXPECT_EQ(job.Outline(), expected);
 }
 
 TEST(TestJob, BarPositionsFromTheOrigin) {
@@ -232,15 +243,6 @@ TEST(TestJob, BarPositionsFromTheOrigin) {
   }
   EXPECT_EQ(job.tuning.patternX, 4937);
   EXPECT_EQ(job.tuning.patternY, 420);
-}
-
-TEST(TestJob, FirstBarsAtTheInchOrigin) {
-  Job job;
-  job.Run();
-  const std::vector<std::string> bars = job.Bars();
-  ASSERT_EQ(bars.size(), 42u);
-  EXPECT_EQ(bars[0], "Black 5066,550 10x62");
-  EXPECT_EQ(bars[kBarCount], "Black 5056,598 10x62");
 }
 
 TEST(TestJob, WritesTheJobFieldsBeforeTheDeviceContext) {
@@ -268,27 +270,6 @@ TEST(TestJob, WritesTheJobFieldsBeforeTheDeviceContext) {
   // The ESC T speed byte reads the speed just written: ceil(1e-6 x 12340 x 255) = 4.
   EXPECT_EQ(job.device.escapes[1][5], 4);
   EXPECT_EQ(job.device.escapes[0][4] * 256 + job.device.escapes[0][5], 320 * 45);
-}
-
-TEST(TestJob, FailedStartPageSkipsOnlyThatPage) {
-  Job job;
-  job.device.startPageResults = {1, 0, 1};
-  job.Run();
-  const std::vector<std::string> expected = {
-      "CreateDC Engraver on LPT1:", "StartDoc MechanicalAlign", "Escape 19 20 ESC p", "Escape 19 20 ESC T",
-      "StartPage", "Bitmap 103 5000,420", "EndPage", "Progress 20", "Escape 19 4 SUB W", "StartPage",
-      "Progress 60", "Escape 19 4 SUB E", "StartPage", "Bars", "EndPage", "Progress 100", "EndDoc", "DeleteDC"};
-  EXPECT_EQ(job.Outline(), expected);
-}
-
-TEST(TestJob, FailedStartDocOnlyDeletesTheDeviceContext) {
-  for (int result : {0, -1}) {
-    Job job;
-    job.device.startDocResult = result;
-    job.Run();
-    const std::vector<std::string> expected = {"CreateDC Engraver on LPT1:", "StartDoc MechanicalAlign", "DeleteDC"};
-    EXPECT_EQ(job.device.calls, expected);
-  }
 }
 
 TEST(ProgressBar, ClampsAndScalesTheRightEdge) {
