@@ -4,6 +4,7 @@
 #include <string>
 
 #include "viewer/core/command_line.h"
+#include "viewer/win32/commands.h"
 
 int ShowAbout() {
   MessageBoxA(GetFocus(), "QEXVIEW\nVersion 1.1\nCopyright (C) QEX Laser Systems", "QEX View", MB_OK);
@@ -19,6 +20,10 @@ int ViewerMain(HINSTANCE instance, const char* commandLine) {
     if (ParseFileCommand(commandLine, "-f", &fileName)) DeleteFileA(fileName.c_str());
     return -1;
   }
+  const std::string word = FirstWord(commandLine);
+  if (word == "-d") return PaintBothCommand(commandLine);
+  if (word == "-v") return PaintVectorCommand(commandLine, 1);
+  if (word == "-b") return PaintBmpCommand(commandLine);
   return ShowAbout();
 }
 
