@@ -12,7 +12,6 @@ int ShowAbout() {
 }
 
 int ViewerMain(HINSTANCE instance, const char* commandLine) {
-  (void)instance;
   // The mutex is held, never closed, until the process ends.
   CreateMutexA(nullptr, TRUE, "QEXVIEW");
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -24,6 +23,7 @@ int ViewerMain(HINSTANCE instance, const char* commandLine) {
   if (word == "-d") return PaintBothCommand(commandLine);
   if (word == "-v") return PaintVectorCommand(commandLine, 1);
   if (word == "-b") return PaintBmpCommand(commandLine);
+  if (word == "-f") return RenderPreviewCommand(commandLine, instance);
   return ShowAbout();
 }
 
