@@ -19,6 +19,8 @@ bool CreateOffscreenPicture(int width, int height) {
 }
 
 bool TransferPictureRows(const MemoryPicture& picture, int first, int count) {
+  // Bands report rows that scale beyond the picture too; there is nothing to bring in then.
+  if (first < 0 || count <= 0 || count > picture.height() - first) return false;
   HDC dc = g_handles.offscreenDc;
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;

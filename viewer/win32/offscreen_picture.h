@@ -9,5 +9,6 @@
 bool CreateOffscreenPicture(int width, int height);
 
 // Writes picture rows first .. first + count - 1 into offscreenBitmap so that it holds what
-// GDI would have drawn there, at any display depth; false when GDI refuses.
+// GDI would have drawn there, at any display depth; false for rows outside the picture or
+// when GDI refuses.
 bool TransferPictureRows(const MemoryPicture& picture, int first, int count);

@@ -23,8 +23,8 @@ class MonitorObserver : public RenderObserver {
   bool MonitorOpen() const override { return g_handles.monitorWindow != nullptr; }
   void Pump() override { PumpMessages(g_handles.monitorWindow); }
   void CopyRow(const RenderState& state, int y) override {
-    // The whole picture is transferred again before the snapshot; a row refused here only
-    // leaves the monitor row stale.
+    // The whole picture is transferred again before the snapshot; a row outside the picture
+    // or refused here only leaves the monitor row as it was.
     TransferPictureRows(state.picture, y, 1);
     CopyRowToMonitor(y);
   }
