@@ -5,7 +5,7 @@
 
 constexpr int kAreaInset = 10;
 
-MonitorImageSize FitMonitorImage(const PixelRect& areaControl, int headerWidth, int headerHeight,
+MonitorImageSize FitMonitorImage(const ScreenRect& areaControl, int headerWidth, int headerHeight,
                                  int pictureWidth) {
   const int areaWidth = (areaControl.right - kAreaInset) - (areaControl.left + kAreaInset) + 1;
   const int areaHeight = (areaControl.bottom - kAreaInset) - (areaControl.top + kAreaInset) + 1;
@@ -17,7 +17,7 @@ MonitorImageSize FitMonitorImage(const PixelRect& areaControl, int headerWidth, 
   return size;
 }
 
-WindowPlacement PlaceMonitorWindow(const PixelRect& window, int imageWidth) {
+WindowPlacement PlaceMonitorWindow(const ScreenRect& window, int imageWidth) {
   WindowPlacement placement;
   placement.left = window.left + (window.right - window.left - imageWidth + 1) / 2 - kAreaInset;
   placement.top = window.top;
@@ -26,7 +26,7 @@ WindowPlacement PlaceMonitorWindow(const PixelRect& window, int imageWidth) {
   return placement;
 }
 
-int MonitorImageTop(const PixelRect& areaControl, int imageHeight) {
+int MonitorImageTop(const ScreenRect& areaControl, int imageHeight) {
   return (areaControl.bottom - areaControl.top + 1 - imageHeight) / 2;
 }
 
@@ -34,6 +34,6 @@ int MonitorRowOf(const RenderState& state, int y) {
   return state.imageTop + static_cast<int>(static_cast<double>(y) * state.monitorScale);
 }
 
-PixelRect OverlayRect(const PixelRect& window) {
+ScreenRect OverlayRect(const ScreenRect& window) {
   return {window.left + 2, window.top + 10, window.right - 10, window.bottom - 18};
 }

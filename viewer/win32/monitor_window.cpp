@@ -5,15 +5,11 @@
 #include "viewer/resources/resource_ids.h"
 #include "viewer/win32/viewer_state.h"
 
-namespace {
-
-PixelRect WindowRect(HWND window) {
+ScreenRect WindowRect(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return {r.left, r.top, r.right, r.bottom};
 }
-
-}  // namespace
 
 INT_PTR CALLBACK MonitorDialogProc(HWND, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
@@ -59,7 +55,7 @@ void LayoutMonitor() {
   PumpMessages(window);
   if (!g_handles.monitorWindow) return;
   HWND area = GetDlgItem(window, IDC_MONITOR_AREA);
-  const PixelRect areaRect = WindowRect(area);
+  const ScreenRect areaRect = WindowRect(area);
   ShowWindow(area, SW_HIDE);
   g_render.imageLeft = kMonitorImageLeft;
   g_render.imageTop = MonitorImageTop(areaRect, g_render.imageHeight);

@@ -4,6 +4,11 @@
 
 #include <string>
 
+#include "viewer/core/command_line.h"
+
+// A window's rectangle in screen coordinates, caption and borders included.
+ScreenRect WindowRect(HWND window);
+
 INT_PTR CALLBACK MonitorDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Places the picture in the monitor, fits the window around it and prepares the image area.

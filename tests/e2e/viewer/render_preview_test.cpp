@@ -94,7 +94,7 @@ class ProcessPause {
   std::vector<HANDLE> threads_;
 };
 
-PixelRect RectOf(HWND window) {
+ScreenRect RectOf(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
   return {r.left, r.top, r.right, r.bottom};
@@ -125,7 +125,7 @@ bool LaidOut(HWND monitor) {
 bool Grown(HWND monitor, int part) {
   HWND area = GetDlgItem(monitor, 1000);
   if (!IsWindow(monitor) || !area) return false;
-  const PixelRect areaRect = RectOf(area);
+  const ScreenRect areaRect = RectOf(area);
   const int imageHeight = areaRect.bottom - areaRect.top - 19;
   const ScreenImage client = CaptureClient(monitor);
   const int y = MonitorImageTop(areaRect, imageHeight) + imageHeight / part;
@@ -278,7 +278,7 @@ TEST_F(RenderPreview, MonitorShowsThePictureGrowingAndCloses) {
     EXPECT_EQ(window.right - window.left, size.imageWidth + 21);
     POINT origin{0, 0};
     ClientToScreen(monitor, &origin);
-    const PixelRect areaRect = RectOf(area);
+    const ScreenRect areaRect = RectOf(area);
     const int imageTop = MonitorImageTop(areaRect, size.imageHeight);
     const ScreenImage client = CaptureClient(monitor);
     // The dark blue pen; a palette display shows it as the nearest blue of its palette.

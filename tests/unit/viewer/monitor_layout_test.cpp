@@ -5,7 +5,7 @@
 namespace {
 
 // An area control whose inner rectangle is `width` x `height` pixels.
-PixelRect AreaOf(int width, int height) { return {100, 50, 100 + width + 19, 50 + height + 19}; }
+ScreenRect AreaOf(int width, int height) { return {100, 50, 100 + width + 19, 50 + height + 19}; }
 
 }  // namespace
 
@@ -39,7 +39,7 @@ TEST(MonitorLayout, FitsTheHeaderSizeIntoTheInnerArea) {
 
 TEST(MonitorLayout, WindowKeepsItsTopAndCentre) {
   struct Case {
-    PixelRect window;
+    ScreenRect window;
     int imageWidth;
     WindowPlacement expected;
   };
@@ -78,7 +78,7 @@ TEST(MonitorLayout, PictureRowsLandOnScaledMonitorRows) {
 }
 
 TEST(MonitorLayout, OverlayRectTakesCaptionAndBordersOff) {
-  const PixelRect r = OverlayRect({100, 200, 600, 500});
+  const ScreenRect r = OverlayRect({100, 200, 600, 500});
   EXPECT_EQ(r.left, 102);
   EXPECT_EQ(r.top, 210);
   EXPECT_EQ(r.right, 590);
