@@ -76,11 +76,3 @@ TEST(MonitorLayout, PictureRowsLandOnScaledMonitorRows) {
   state.monitorScale = 0.1f;  // 0.1f is a little above 0.1: 10 x 0.1f is not below 1
   EXPECT_EQ(MonitorRowOf(state, 10), 6);
 }
-
-TEST(MonitorLayout, OverlayRectTakesCaptionAndBordersOff) {
-  const ScreenRect r = OverlayRect({100, 200, 600, 500});
-  EXPECT_EQ(r.left, 102);
-  EXPECT_EQ(r.top, 210);
-  EXPECT_EQ(r.right, 590);
-  EXPECT_EQ(r.bottom, 482);
-}
