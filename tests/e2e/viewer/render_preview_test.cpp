@@ -313,10 +313,16 @@ TEST_F(RenderPreview, SecondCopyDeletesItsJobWhileTheFirstRenders) {
   const std::string first = CopyJob(kSlowJob, "first");
   const std::string second = CopyJob(kSlowJob, "second");
   TestProcess viewer(ProgramPath("QexView.exe"), "-f " + first);
-  ASSERT_NE(WaitForWindow(viewer.pid(), "#32770", kTimeout), nullptr);
-  TestProcess other(ProgramPath("QexView.exe"), "-f " + second);
-  EXPECT_EQ(other.Wait(kTimeout), static_cast<DWORD>(-1));
-  EXPECT_FALSE(FileExists(second));
+  HWND monitor = WaitForWindow(viewer.pid(), "#32770", kTimeout);
+  ASSERT_NE(monitor, nullptr);
+  {
+    // The first copy is held in the middle of its job while the second one starts.
+    const auto pause = RunUntil(viewer, [monitor] { return LaidOut(monitor); });
+    ASSERT_TRUE(pause) << "the first job ended before the second copy started";
+    TestProcess other(ProgramPath("QexView.exe"), "-f " + second);
+    EXPECT_EQ(other.Wait(kTimeout), static_cast<DWORD>(-1));
+    EXPECT_FALSE(FileExists(second));
+  }
   ASSERT_EQ(viewer.Wait(kTimeout), 0u);
   ExpectSnapshotMatches(ReadBytes(first), Native(kSlowJob));
 }
