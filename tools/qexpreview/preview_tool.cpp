@@ -46,7 +46,8 @@ int RenderJob(const std::string& job, const std::string& bmpName, const std::str
   NoMonitor observer;
   PreviewError error;
   if (ReadPreviewFile(job.c_str(), state, observer, &error) != 0) {
-    std::fprintf(err, "%s: byte %zu: %s\n", job.c_str(), error.offset, error.reason.c_str());
+    std::fprintf(err, "%s: byte %llu: %s\n", job.c_str(), static_cast<unsigned long long>(error.offset),
+                 error.reason.c_str());
     return 1;
   }
   if (!bmpName.empty() && !WriteWholeFile(bmpName, BuildSnapshotBmp(state.picture))) {
@@ -78,7 +79,7 @@ int DescribeJob(const std::string& job, FILE* out) {
                  counts.rasterBands, counts.filledRects, counts.lineRuns, counts.emptyRecords);
   }
   if (result != 0) {
-    std::fprintf(out, "failure at byte %zu: %s\n", error.offset, error.reason.c_str());
+    std::fprintf(out, "failure at byte %llu: %s\n", static_cast<unsigned long long>(error.offset), error.reason.c_str());
     return 1;
   }
   std::fprintf(out, "result: ok\n");

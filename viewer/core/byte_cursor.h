@@ -12,15 +12,29 @@ inline void PutU32(uint8_t* out, uint32_t value) {
   for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
 }
 
+// Hands a cursor more bytes of a stream that is read piece by piece.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // Bytes of the stream not yet handed out.
+  virtual uint64_t Left() const = 0;
+  // Makes `count` bytes (at most the unread ones plus Left()) contiguous: the cursor's
+  // unread bytes, then more of the stream. The old window is invalid afterwards.
+  virtual bool Refill(const uint8_t* unread, size_t unreadCount, size_t count, const uint8_t** window,
+                      size_t* windowSize) = 0;
+};
+
 // Reads never run past the end: a read that does not fit leaves the cursor where it was,
-// sets the sticky failure flag and returns false; nothing is zero-filled.
+// sets the sticky failure flag and returns false; nothing is zero-filled. A cursor over a
+// ByteSource reads from a window that the source refills; bytes handed out by Take stay
+// valid until the next read.
 class ByteCursor {
  public:
   ByteCursor(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+  explicit ByteCursor(ByteSource& source) : source_(&source) {}
 
-  size_t offset() const { return offset_; }
-  size_t remaining() const { return size_ - offset_; }
-  bool AtEnd() const { return offset_ == size_; }
+  uint64_t offset() const { return base_ + offset_; }
+  uint64_t remaining() const { return (size_ - offset_) + (source_ ? source_->Left() : 0); }
   bool failed() const { return failed_; }
 
   bool ReadU8(uint8_t* value) {
@@ -58,15 +72,20 @@ class ByteCursor {
 
  private:
   bool Fits(size_t count) {
-    if (count > size_ - offset_) {
-      failed_ = true;
-      return false;
+    if (count <= size_ - offset_) return true;
+    if (count <= remaining() && source_ && source_->Refill(data_ + offset_, size_ - offset_, count, &data_, &size_)) {
+      base_ += offset_;
+      offset_ = 0;
+      return true;
     }
-    return true;
+    failed_ = true;
+    return false;
   }
 
-  const uint8_t* data_;
-  size_t size_;
+  const uint8_t* data_ = nullptr;
+  size_t size_ = 0;
   size_t offset_ = 0;
+  uint64_t base_ = 0;  // stream offset of data_[0]
+  ByteSource* source_ = nullptr;
   bool failed_ = false;
 };

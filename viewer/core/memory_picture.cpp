@@ -22,11 +22,6 @@ void MemoryPicture::Release() {
   std::vector<uint32_t>().swap(pixels_);
 }
 
-void MemoryPicture::SetPixel(int x, int y, uint32_t colorref) {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-  pixels_[static_cast<size_t>(y) * width_ + x] = DevicePixel(colorref);
-}
-
 void MemoryPicture::FillSpan(long long x0, long long x1, long long y0, long long y1, uint32_t pixel) {
   x0 = std::max(x0, 0LL);
   y0 = std::max(y0, 0LL);

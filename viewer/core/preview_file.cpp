@@ -1,12 +1,11 @@
 // Reads a preview file: header, picture size, scale factors, and the record loop.
 #include "viewer/core/preview_file.h"
 
-#include <cstdio>
-#include <memory>
-#include <new>
 #include <vector>
 
+#include "viewer/core/file_source.h"
 #include "viewer/core/preview_records.h"
+#include "viewer/core/raster_columns.h"
 
 namespace {
 
@@ -25,9 +24,9 @@ int ReadRecords(PreviewContext& context, RecordCounts& counts) {
   ByteCursor& in = context.cursor;
   // A stray last byte is not a tag: the loop ends normally.
   while (in.remaining() >= 2) {
-    const size_t tagOffset = in.offset();
+    const uint64_t tagOffset = in.offset();
     int16_t tag;
-    in.ReadI16(&tag);
+    if (!in.ReadI16(&tag)) return PreviewFailure(context, tagOffset, "cannot read the file");
     int result;
     switch (tag) {
       case kTagRasterBand:
@@ -72,10 +71,13 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
-int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
-                  PreviewError* error, RecordCounts* counts) {
-  ByteCursor in(data, size);
-  PreviewContext context{in, state, observer, error};
+namespace {
+
+int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error,
+                     RecordCounts* counts) {
+  RasterColumns columns;
+  std::vector<uint8_t> columnMarks;
+  PreviewContext context{in, state, observer, error, columns, columnMarks};
   uint8_t xPitchByte, yPitch;
   if (!in.ReadU16(&state.headerWidth) || !in.ReadU16(&state.headerHeight) || !in.ReadU8(&xPitchByte) ||
       !in.ReadU8(&yPitch)) {
@@ -102,25 +104,22 @@ int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderOb
   return ReadRecords(context, counts ? *counts : localCounts);
 }
 
+}  // namespace
+
+int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
+                  PreviewError* error, RecordCounts* counts) {
+  ByteCursor in(data, size);
+  return RenderFromCursor(in, state, observer, error, counts);
+}
+
 int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer, PreviewError* error,
                     RecordCounts* counts) {
-  std::vector<uint8_t> data;
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName, "rb"), std::fclose);
-  if (!file) {
+  // The file is read piece by piece as the records need it; a band's rows are read whole.
+  FileSource file;
+  if (!file.Open(fileName)) {
     if (error) *error = {0, "cannot open the file"};
     return -1;
   }
-  try {
-    uint8_t chunk[65536];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) data.insert(data.end(), chunk, chunk + got);
-  } catch (const std::bad_alloc&) {
-    if (error) *error = {data.size(), "no memory for the file"};
-    return -1;
-  }
-  if (std::ferror(file.get())) {
-    if (error) *error = {data.size(), "read error"};
-    return -1;
-  }
-  return RenderPreview(data.data(), data.size(), state, observer, error, counts);
+  ByteCursor in(file);
+  return RenderFromCursor(in, state, observer, error, counts);
 }

@@ -9,7 +9,7 @@
 
 // Where and why a preview failed; offset is the byte offset of the failing item.
 struct PreviewError {
-  size_t offset = 0;
+  uint64_t offset = 0;
   std::string reason;
 };
 

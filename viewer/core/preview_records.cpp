@@ -3,7 +3,7 @@
 
 #include "viewer/core/pen_palette.h"
 
-int PreviewFailure(PreviewContext& context, size_t offset, const std::string& reason) {
+int PreviewFailure(PreviewContext& context, uint64_t offset, const std::string& reason) {
   if (context.error) {
     context.error->offset = offset;
     context.error->reason = reason;
@@ -13,7 +13,7 @@ int PreviewFailure(PreviewContext& context, size_t offset, const std::string& re
 
 namespace {
 
-int BadPen(PreviewContext& context, size_t offset, unsigned pen) {
+int BadPen(PreviewContext& context, uint64_t offset, unsigned pen) {
   return PreviewFailure(context, offset, "pen " + std::to_string(pen) + " is not below 8");
 }
 
@@ -21,7 +21,7 @@ int BadPen(PreviewContext& context, size_t offset, unsigned pen) {
 
 int DrawFilledRect(PreviewContext& context) {
   ByteCursor& in = context.cursor;
-  const size_t start = in.offset();
+  const uint64_t start = in.offset();
   uint16_t originY, left, top, right, bottom, pen;
   if (!in.ReadU16(&originY) || !in.ReadU16(&left) || !in.ReadU16(&top) || !in.ReadU16(&right) ||
       !in.ReadU16(&bottom) || !in.ReadU16(&pen)) {
@@ -37,7 +37,7 @@ int DrawFilledRect(PreviewContext& context) {
 
 int DrawLineRuns(PreviewContext& context) {
   ByteCursor& in = context.cursor;
-  const size_t start = in.offset();
+  const uint64_t start = in.offset();
   int16_t count, rowX, rowY;
   uint16_t pen;
   if (!in.ReadI16(&count) || !in.ReadU16(&pen) || !in.ReadI16(&rowX) || !in.ReadI16(&rowY)) {
@@ -47,7 +47,7 @@ int DrawLineRuns(PreviewContext& context) {
   const RenderState& s = context.state;
   const int y = ScaleToPixel(rowY, s.scaleY);
   for (int i = 1; i < count; ++i) {
-    const size_t segment = in.offset();
+    const uint64_t segment = in.offset();
     int16_t xStart, xEnd;
     if (!in.ReadI16(&xStart) || !in.ReadI16(&xEnd)) {
       return PreviewFailure(context, segment, "line segment " + std::to_string(i) + " of " +

@@ -1,49 +1,137 @@
 // The raster band record: 1-bit rows plotted pixel by pixel, copied row by row to the monitor.
 #include <cstdint>
+#include <cstring>
+#include <new>
+#include <vector>
 
 #include "viewer/core/pen_palette.h"
 #include "viewer/core/preview_records.h"
+#include "viewer/core/raster_columns.h"
 
 namespace {
 
 constexpr uint32_t kSrcCopy = 0x00CC0020;
 constexpr uint32_t kSrcInvert = 0x00660046;
 
+bool ResizeMarks(std::vector<uint8_t>& marks, size_t size) {
+  try {
+    marks.assign(size, 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
 struct BandHeader {
   uint16_t originY, originX, firstRow, bandWidth, rowCount, bytesPerRow, pen;
 };
 
-struct BandPlotter {
-  MemoryPicture& picture;
-  uint32_t colour;
-  uint8_t passOver;     // a byte of this value holds no pixel to plot
-  uint8_t bitTable[8];  // expected value of bit k
-  bool thinning;
-  bool mirrored;
-  int originX;
-  int limit;  // originX + bandWidth: pixels at or beyond it are not plotted
-  int bytesPerRow;
-  float scaleX;
+// Plots the rows of one band: the taken bits of each byte mark their groups' columns in a
+// row of marks, and the marked columns are set afterwards. Every pixel of a band has the
+// same colour, so the order in which its pixels are set does not matter.
+class BandPlotter {
+ public:
+  BandPlotter(MemoryPicture& picture, const RasterColumns& columns, uint32_t colour, std::vector<uint8_t>& marks)
+      : picture_(picture), columns_(columns), colour_(colour), marks_(marks) {}
 
-  void PlotRow(const uint8_t* row, int y) const {
+  // The bits of each byte value that are plotted: none for the value passed over, else the
+  // bits equal to the bit table's value, less those that thinning leaves out.
+  void SetBitRule(uint32_t rasterOp, bool thinning) {
+    const uint8_t passOver = rasterOp == kSrcCopy ? 0xFF : 0x00;
+    passOverEight_ = passOver ? ~uint64_t{0} : 0;
+    const uint8_t allowed = thinning ? 0xD5 : 0xFF;  // thinning leaves out bits 5, 3 and 1
+    for (int value = 0; value < 256; ++value) {
+      const uint8_t bits = static_cast<uint8_t>(rasterOp == kSrcInvert ? value : ~value);
+      taken_[value] = value == passOver ? 0 : static_cast<uint8_t>(bits & allowed);
+    }
+  }
+
+  // Bytes whose pixels all lie before the limit, and the byte that straddles it.
+  void SetLimit(int originX, int bandWidth, int bytesPerRow, bool mirrored) {
+    const int limit = originX + bandWidth;
+    fullBegin_ = fullEnd_ = 0;
+    partial_ = -1;
     for (int j = 0; j < bytesPerRow; ++j) {
-      const uint8_t byte = row[j];
-      if (byte == passOver) continue;
-      int lastColumn = 0;
+      // Bit 7 of byte j lies at firstX; the byte covers lowX .. lowX + 7.
       const int firstX = mirrored ? originX + 8 * bytesPerRow - 8 * j : originX + 8 * j;
-      const int step = mirrored ? -1 : 1;
-      for (int k = 7; k >= 0; --k) {
-        if ((byte & (1u << k)) != bitTable[k]) continue;
-        if (thinning && (k == 5 || k == 3 || k == 1)) continue;
-        const int x = firstX + step * (7 - k);
-        if (x >= limit) continue;
-        const int column = ScaleToPixel(x, scaleX);
-        // Only a column that differs from the byte's last one is set; the last one starts at 0.
-        if (column != lastColumn) picture.SetPixel(column, y, colour);
-        lastColumn = column;
+      const int lowX = mirrored ? firstX - 7 : firstX;
+      uint8_t mask = lowX + 7 < limit ? 0xFF : 0;
+      for (int k = 7; lowX + 7 >= limit && lowX < limit && k >= 0; --k) {
+        const int x = mirrored ? firstX - (7 - k) : firstX + (7 - k);
+        if (x < limit) mask = static_cast<uint8_t>(mask | (1u << k));
+      }
+      if (mask == 0xFF) {
+        if (fullEnd_ == fullBegin_) fullBegin_ = j;
+        fullEnd_ = j + 1;
+      } else if (mask != 0) {
+        partial_ = j;
+        partialMask_ = mask;
       }
     }
   }
+
+  void PlotRow(const uint8_t* row, int y) {
+    if (y < 0 || y >= picture_.height()) return;
+    switch (columns_.slotsPerByte()) {
+      case 1:
+        MarkBytes<1>(row, fullBegin_, fullEnd_, 0xFF);
+        break;
+      case 2:
+        MarkBytes<2>(row, fullBegin_, fullEnd_, 0xFF);
+        break;
+      default:
+        MarkBytes<0>(row, fullBegin_, fullEnd_, 0xFF);
+        break;
+    }
+    if (partial_ >= 0) MarkBytes<0>(row, partial_, partial_ + 1, partialMask_);
+    // Marked columns take the colour (SetPixel), and the marks are cleared for the next row.
+    uint32_t* out = picture_.Row(y);
+    uint8_t* marks = marks_.data();
+    const uint32_t pixel = DevicePixel(colour_);
+    for (int column = columns_.firstColumn(); column <= columns_.lastColumn(); ++column) {
+      const uint32_t set = 0u - marks[column];
+      out[column] = (out[column] & ~set) | (pixel & set);
+      marks[column] = 0;
+    }
+  }
+
+ private:
+  // Slots fixes the slot count at compile time; 0 takes it from the columns. Everything
+  // the loop reads is held locally: the stores into the marks may alias any memory.
+  template <int Slots>
+  void MarkBytes(const uint8_t* row, int begin, int end, uint8_t mask) {
+    const int count = Slots ? Slots : columns_.slotsPerByte();
+    const uint8_t* takenTable = taken_;
+    uint8_t* marks = marks_.data();
+    const RasterSlot* slot = columns_.Slots(begin);
+    for (int j = begin; j < end; ++j, slot += count) {
+      // Eight bytes passed over at once: blank stretches are common in engraving rows.
+      uint64_t eight;
+      while (end - j >= 8 && (std::memcpy(&eight, row + j, 8), eight == passOverEight_)) {
+        j += 8;
+        slot += 8 * count;
+      }
+      if (j == end) break;
+      const unsigned taken = takenTable[row[j]] & mask;
+      for (int g = 0; g < count; ++g) {
+        const RasterSlot s = slot[g];
+        const unsigned plotted = static_cast<unsigned>((taken & s.bits) != 0) &
+                                 static_cast<unsigned>((s.earlier == 0) | ((taken & s.earlier) != 0));
+        marks[s.column] = static_cast<uint8_t>(marks[s.column] | plotted);
+      }
+    }
+  }
+
+  MemoryPicture& picture_;
+  const RasterColumns& columns_;
+  uint32_t colour_;
+  std::vector<uint8_t>& marks_;  // one per picture column and a spare one; all 0 between rows
+  uint8_t taken_[256] = {};
+  uint64_t passOverEight_ = 0;
+  int fullBegin_ = 0;
+  int fullEnd_ = 0;
+  int partial_ = -1;
+  uint8_t partialMask_ = 0;
 };
 
 }  // namespace
@@ -52,7 +140,7 @@ int DrawRasterBand(PreviewContext& context) {
   ByteCursor& in = context.cursor;
   RenderState& state = context.state;
   RenderObserver& observer = context.observer;
-  const size_t start = in.offset();
+  const uint64_t start = in.offset();
   BandHeader h;
   if (!in.ReadU16(&h.originY) || !in.ReadU16(&h.originX) || !in.ReadU16(&h.firstRow) ||
       !in.ReadU16(&h.bandWidth) || !in.ReadU16(&h.rowCount) || !in.ReadU16(&h.bytesPerRow) ||
@@ -70,22 +158,24 @@ int DrawRasterBand(PreviewContext& context) {
   // The rows are used in place: their size is checked against what the file holds.
   const size_t rowsSize = static_cast<size_t>(h.rowCount) * h.bytesPerRow;
   const uint8_t* rows = nullptr;
-  if (!in.Take(rowsSize, &rows)) {
+  if (rowsSize > in.remaining()) {
     return PreviewFailure(context, start + 18, "raster band announces " + std::to_string(rowsSize) +
                                                    " bytes of rows, " + std::to_string(in.remaining()) + " left");
   }
+  if (!in.Take(rowsSize, &rows)) return PreviewFailure(context, start + 18, "cannot read the band's rows");
 
-  BandPlotter plotter{state.picture,
-                      PenPalette[h.pen],
-                      static_cast<uint8_t>(rasterOp == kSrcCopy ? 0xFF : 0x00),
-                      {},
-                      state.zoom < 0.25f,
-                      state.mirrored != 0,
-                      h.originX,
-                      h.originX + h.bandWidth,
-                      h.bytesPerRow,
-                      state.scaleX};
-  for (int k = 0; k < 8; ++k) plotter.bitTable[k] = rasterOp == kSrcInvert ? static_cast<uint8_t>(1u << k) : 0;
+  if (h.rowCount == 0) return 0;
+  const bool mirrored = state.mirrored != 0;
+  const int width = state.picture.width();
+  std::vector<uint8_t>& marks = context.columnMarks;
+  if (!context.columns.Prepare(mirrored ? h.originX + 8 * h.bytesPerRow : h.originX, h.bytesPerRow, mirrored,
+                               state.scaleX, width) ||
+      !ResizeMarks(marks, static_cast<size_t>(width) + 1)) {
+    return PreviewFailure(context, start + 10, "no memory for the band's columns");
+  }
+  BandPlotter plotter(state.picture, context.columns, PenPalette[h.pen], marks);
+  plotter.SetBitRule(rasterOp, state.zoom < 0.25f);
+  plotter.SetLimit(h.originX, h.bandWidth, h.bytesPerRow, mirrored);
 
   const int baseRow = h.originY + h.firstRow;
   int lastRow = -1;

@@ -138,19 +138,57 @@ TEST(PreviewFile, RecordsAreCountedAndAStrayByteEndsTheFile) {
   EXPECT_EQ(r.counts.lineRuns, 1u);
 }
 
-TEST(PreviewFile, FileIsReadFromDisk) {
-  const std::vector<uint8_t> bytes = PreviewBuilder(20, 10, 10, 10).FilledRect(0, 2, 3, 4, 5, 6).bytes();
-  const std::string name = ::testing::TempDir() + "preview_file_test.prn";
+namespace {
+
+std::string WriteTemp(const std::string& leaf, const std::vector<uint8_t>& bytes) {
+  const std::string name = ::testing::TempDir() + leaf;
   FILE* file = std::fopen(name.c_str(), "wb");
-  ASSERT_NE(file, nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::fclose(file);
-  RenderState state;
-  RecordingObserver observer;
-  PreviewError error;
-  EXPECT_EQ(ReadPreviewFile(name.c_str(), state, observer, &error), 0);
-  EXPECT_EQ(DrawnPixels(state.picture).size(), 4u);
+  if (file) {
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+  return name;
+}
+
+}  // namespace
+
+TEST(PreviewFile, FileRendersAsTheSameBytesInMemory) {
+  // A band larger than one piece of the file reader, records around it, a stray last byte.
+  BandFields band;
+  band.originX = 3;
+  band.bandWidth = 4000;
+  band.rowCount = 600;
+  band.bytesPerRow = 500;
+  std::vector<uint8_t> rows(300000);
+  for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
+  const std::vector<uint8_t> bytes = PreviewBuilder(4000, 700, 10, 10)
+                                         .FilledRect(0, 2, 3, 40, 50, 6)
+                                         .RasterBand(band, rows)
+                                         .LineRuns(1, 650, {{0, 3000}})
+                                         .U8(0xFA)
+                                         .bytes();
+  const std::string name = WriteTemp("preview_file_test.prn", bytes);
+  Rendered fromFile, fromMemory;
+  EXPECT_EQ(ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error, &fromFile.counts), 0);
+  Render(bytes, fromMemory);
+  ASSERT_EQ(fromMemory.result, 0);
+  EXPECT_EQ(fromFile.observer.calls, fromMemory.observer.calls);
+  EXPECT_EQ(DrawnPixels(fromFile.state.picture), DrawnPixels(fromMemory.state.picture));
+  EXPECT_EQ(fromFile.counts.rasterBands, 1u);
+  EXPECT_EQ(fromFile.counts.lineRuns, 1u);
+
+  // Cut inside the band: the same failure, at the same offset, as in memory.
+  const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + 200000);
+  WriteTemp("preview_file_test.prn", cut);
+  Rendered cutFile, cutMemory;
+  EXPECT_EQ(ReadPreviewFile(name.c_str(), cutFile.state, cutFile.observer, &cutFile.error), -1);
+  Render(cut, cutMemory);
+  EXPECT_EQ(cutFile.error.offset, cutMemory.error.offset);
+  EXPECT_EQ(cutFile.error.reason, cutMemory.error.reason);
+  EXPECT_EQ(cutFile.error.reason, "raster band announces 300000 bytes of rows, 199960 left");
+
   std::remove(name.c_str());
-  EXPECT_EQ(ReadPreviewFile(name.c_str(), state, observer, &error), -1);
+  PreviewError error;
+  EXPECT_EQ(ReadPreviewFile(name.c_str(), cutFile.state, cutFile.observer, &error), -1);
   EXPECT_EQ(error.reason, "cannot open the file");
 }

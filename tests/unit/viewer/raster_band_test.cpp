@@ -35,6 +35,8 @@ Pixels Row(int y, std::initializer_list<int> columns) {
   return pixels;
 }
 
+void PrintTo(const BandCase& c, std::ostream* os) { *os << c.name; }
+
 class RasterBand : public ::testing::TestWithParam<BandCase> {};
 
 TEST_P(RasterBand, PlotsExactlyTheTakenBits) {
