@@ -2,7 +2,7 @@
 # Times QexView.exe -f on the full-bed sample job against a QexView.exe command that ends at
 # once ("-b" without arguments), both under Wine on one warm Wine server and one Xvfb
 # display, and prints the ratio of the mean times. Needs built trees (scripts/build.sh).
-# Usage: benchmark_render.sh [RUNS]
+# Usage: bench_wine.sh [RUNS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEX_BUILD_DIR:-$root/build}
