@@ -286,27 +286,35 @@ TEST_F(RenderPreview, MonitorShowsThePictureGrowingAndCloses) {
   EXPECT_FALSE(IsWindow(monitor));
 }
 
-TEST_F(RenderPreview, EscClosesTheMonitorAndRenderingGoesOn) {
-  const std::string job = CopyJob(kSlowJob, "esc");
-  TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
-  HWND monitor = WaitForWindow(viewer.pid(), "#32770", kTimeout);
-  ASSERT_NE(monitor, nullptr);
-  {
-    const auto pause = RunUntil(viewer, [monitor] { return LaidOut(monitor); });
-    ASSERT_TRUE(pause) << "the job ended before Esc could be pressed";
-    PostMessageA(monitor, WM_KEYDOWN, VK_ESCAPE, 0);
-  }
-  bool closedWhileRendering = false;
-  while (viewer.Wait(0) == static_cast<DWORD>(-2)) {
-    if (!IsWindow(monitor)) {
-      closedWhileRendering = true;
-      break;
+TEST_F(RenderPreview, EscOrCloseEndsTheMonitorAndRenderingGoesOn) {
+  const struct {
+    const char* name;
+    UINT message;
+    WPARAM wParam;
+  } closers[] = {{"Esc", WM_KEYDOWN, VK_ESCAPE}, {"WM_CLOSE", WM_CLOSE, 0}};
+  for (const auto& closer : closers) {
+    SCOPED_TRACE(closer.name);
+    const std::string job = CopyJob(kSlowJob, "esc");
+    TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
+    HWND monitor = WaitForWindow(viewer.pid(), "#32770", kTimeout);
+    ASSERT_NE(monitor, nullptr);
+    {
+      const auto pause = RunUntil(viewer, [monitor] { return LaidOut(monitor); });
+      ASSERT_TRUE(pause) << "the job ended before the monitor could be closed";
+      PostMessageA(monitor, closer.message, closer.wParam, 0);
     }
-    Sleep(2);
+    bool closedWhileRendering = false;
+    while (viewer.Wait(0) == static_cast<DWORD>(-2)) {
+      if (!IsWindow(monitor)) {
+        closedWhileRendering = true;
+        break;
+      }
+      Sleep(2);
+    }
+    EXPECT_TRUE(closedWhileRendering);
+    ASSERT_EQ(viewer.Wait(kTimeout), 0u);
+    ExpectSnapshotMatches(ReadBytes(job), Native(kSlowJob));
   }
-  EXPECT_TRUE(closedWhileRendering);
-  ASSERT_EQ(viewer.Wait(kTimeout), 0u);
-  ExpectSnapshotMatches(ReadBytes(job), Native(kSlowJob));
 }
 
 TEST_F(RenderPreview, SecondCopyDeletesItsJobWhileTheFirstRenders) {
