@@ -27,10 +27,14 @@ class MemoryPicture {
   int width() const { return width_; }
   int height() const { return height_; }
   const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
+  uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
 
   // SetPixel: a pixel outside the picture is not set.
-  void SetPixel(int x, int y, uint32_t colorref);
+  void SetPixel(int x, int y, uint32_t colorref) {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    pixels_[static_cast<size_t>(y) * width_ + x] = DevicePixel(colorref);
+  }
   // FillRect with a solid brush: left and top included, right and bottom excluded; an
   // inverted rectangle is filled as GDI fills it; clipped to the picture.
   void FillRect(int left, int top, int right, int bottom, uint32_t colorref);
@@ -39,6 +43,9 @@ class MemoryPicture {
   void HorizontalLine(int x1, int x2, int y, uint32_t colorref);
 
  private:
+  // Fills columns x0 .. x1 - 1 of rows y0 .. y1 - 1, clipped to the picture.
+  void FillSpan(long long x0, long long x1, long long y0, long long y1, uint32_t pixel);
+
   int width_ = 0;
   int height_ = 0;
   std::vector<uint32_t> pixels_;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "viewer/core/command_line.h"
+#include "viewer/win32/commands.h"
 
 int ShowAbout() {
   MessageBoxA(GetFocus(), "QEXVIEW\nVersion 1.1\nCopyright (C) QEX Laser Systems", "QEX View", MB_OK);
@@ -11,7 +12,6 @@ int ShowAbout() {
 }
 
 int ViewerMain(HINSTANCE instance, const char* commandLine) {
-  (void)instance;
   // The mutex is held, never closed, until the process ends.
   CreateMutexA(nullptr, TRUE, "QEXVIEW");
   if (GetLastError() == ERROR_ALREADY_EXISTS) {
@@ -19,6 +19,11 @@ int ViewerMain(HINSTANCE instance, const char* commandLine) {
     if (ParseFileCommand(commandLine, "-f", &fileName)) DeleteFileA(fileName.c_str());
     return -1;
   }
+  const std::string word = FirstWord(commandLine);
+  if (word == "-d") return PaintBothCommand(commandLine);
+  if (word == "-v") return PaintVectorCommand(commandLine, 1);
+  if (word == "-b") return PaintBmpCommand(commandLine);
+  if (word == "-f") return RenderPreviewCommand(commandLine, instance);
   return ShowAbout();
 }
 

@@ -1,0 +1,56 @@
+// A file read piece by piece into one reused buffer, as the bytes of a ByteCursor.
+#include "viewer/core/file_source.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+
+namespace {
+
+// Bytes read at a time; a larger request (a raster band's rows) is read in one go.
+constexpr size_t kPiece = 256 * 1024;
+
+}  // namespace
+
+bool FileSource::Open(const char* fileName) {
+  file_ = std::fopen(fileName, "rb");
+  if (!file_) return false;
+  long size = -1;
+  if (std::fseek(file_, 0, SEEK_END) == 0) size = std::ftell(file_);
+  if (size < 0 || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  left_ = static_cast<uint64_t>(size);
+  return true;
+}
+
+FileSource::~FileSource() {
+  if (file_) std::fclose(file_);
+}
+
+bool FileSource::Refill(const uint8_t* unread, size_t unreadCount, size_t count, const uint8_t** window,
+                        size_t* windowSize) {
+  // The cursor checked `count` against what is left, so the buffer never outgrows the file.
+  const size_t want = static_cast<size_t>(std::min<uint64_t>(std::max(count, kPiece), unreadCount + left_));
+  if (count > want || !file_) return false;
+  if (buffer_.size() < want) {
+    std::vector<uint8_t> larger;
+    try {
+      larger.resize(want);
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+    if (unreadCount > 0) std::memcpy(larger.data(), unread, unreadCount);
+    buffer_.swap(larger);
+  } else if (unreadCount > 0) {
+    std::memmove(buffer_.data(), unread, unreadCount);
+  }
+  const size_t toRead = want - unreadCount;
+  const size_t got = std::fread(buffer_.data() + unreadCount, 1, toRead, file_);
+  left_ -= got;
+  if (got != toRead) {
+    left_ = 0;  // the file changed size or could not be read
+    return false;
+  }
+  *window = buffer_.data();
+  *windowSize = want;
+  return true;
+}

@@ -1,0 +1,23 @@
+// A file read piece by piece into one reused buffer, as the bytes of a ByteCursor.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+#include "viewer/core/byte_cursor.h"
+
+class FileSource : public ByteSource {
+ public:
+  // Opens the file; false when it cannot be opened or its size cannot be found.
+  bool Open(const char* fileName);
+  ~FileSource() override;
+
+  uint64_t Left() const override { return left_; }
+  bool Refill(const uint8_t* unread, size_t unreadCount, size_t count, const uint8_t** window,
+              size_t* windowSize) override;
+
+ private:
+  FILE* file_ = nullptr;
+  uint64_t left_ = 0;
+  std::vector<uint8_t> buffer_;
+};

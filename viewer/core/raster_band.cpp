@@ -1,0 +1,195 @@
+// The raster band record: 1-bit rows plotted pixel by pixel, copied row by row to the monitor.
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <vector>
+
+#include "viewer/core/pen_palette.h"
+#include "viewer/core/preview_records.h"
+#include "viewer/core/raster_columns.h"
+
+namespace {
+
+constexpr uint32_t kSrcCopy = 0x00CC0020;
+constexpr uint32_t kSrcInvert = 0x00660046;
+
+bool ResizeMarks(std::vector<uint8_t>& marks, size_t size) {
+  try {
+    marks.assign(size, 0);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  return true;
+}
+
+struct BandHeader {
+  uint16_t originY, originX, firstRow, bandWidth, rowCount, bytesPerRow, pen;
+};
+
+// Plots the rows of one band: the taken bits of each byte mark their groups' columns in a
+// row of marks, and the marked columns are set afterwards. Every pixel of a band has the
+// same colour, so the order in which its pixels are set does not matter.
+class BandPlotter {
+ public:
+  BandPlotter(MemoryPicture& picture, const RasterColumns& columns, uint32_t colour, std::vector<uint8_t>& marks)
+      : picture_(picture), columns_(columns), colour_(colour), marks_(marks) {}
+
+  // The bits of each byte value that are plotted: none for the value passed over, else the
+  // bits equal to the bit table's value, less those that thinning leaves out.
+  void SetBitRule(uint32_t rasterOp, bool thinning) {
+    const uint8_t passOver = rasterOp == kSrcCopy ? 0xFF : 0x00;
+    passOverEight_ = passOver ? ~uint64_t{0} : 0;
+    const uint8_t allowed = thinning ? 0xD5 : 0xFF;  // thinning leaves out bits 5, 3 and 1
+    for (int value = 0; value < 256; ++value) {
+      const uint8_t bits = static_cast<uint8_t>(rasterOp == kSrcInvert ? value : ~value);
+      taken_[value] = value == passOver ? 0 : static_cast<uint8_t>(bits & allowed);
+    }
+  }
+
+  // Bytes whose pixels all lie before the limit, and the byte that straddles it.
+  void SetLimit(int originX, int bandWidth, int bytesPerRow, bool mirrored) {
+    const int limit = originX + bandWidth;
+    fullBegin_ = fullEnd_ = 0;
+    partial_ = -1;
+    for (int j = 0; j < bytesPerRow; ++j) {
+      // Bit 7 of byte j lies at firstX; the byte covers lowX .. lowX + 7.
+      const int firstX = mirrored ? originX + 8 * bytesPerRow - 8 * j : originX + 8 * j;
+      const int lowX = mirrored ? firstX - 7 : firstX;
+      uint8_t mask = lowX + 7 < limit ? 0xFF : 0;
+      for (int k = 7; lowX + 7 >= limit && lowX < limit && k >= 0; --k) {
+        const int x = mirrored ? firstX - (7 - k) : firstX + (7 - k);
+        if (x < limit) mask = static_cast<uint8_t>(mask | (1u << k));
+      }
+      if (mask == 0xFF) {
+        if (fullEnd_ == fullBegin_) fullBegin_ = j;
+        fullEnd_ = j + 1;
+      } else if (mask != 0) {
+        partial_ = j;
+        partialMask_ = mask;
+      }
+    }
+  }
+
+  void PlotRow(const uint8_t* row, int y) {
+    if (y < 0 || y >= picture_.height()) return;
+    switch (columns_.slotsPerByte()) {
+      case 1:
+        MarkBytes<1>(row, fullBegin_, fullEnd_, 0xFF);
+        break;
+      case 2:
+        MarkBytes<2>(row, fullBegin_, fullEnd_, 0xFF);
+        break;
+      default:
+        MarkBytes<0>(row, fullBegin_, fullEnd_, 0xFF);
+        break;
+    }
+    if (partial_ >= 0) MarkBytes<0>(row, partial_, partial_ + 1, partialMask_);
+    // Marked columns take the colour (SetPixel), and the marks are cleared for the next row.
+    uint32_t* out = picture_.Row(y);
+    uint8_t* marks = marks_.data();
+    const uint32_t pixel = DevicePixel(colour_);
+    for (int column = columns_.firstColumn(); column <= columns_.lastColumn(); ++column) {
+      const uint32_t set = 0u - marks[column];
+      out[column] = (out[column] & ~set) | (pixel & set);
+      marks[column] = 0;
+    }
+  }
+
+ private:
+  // Slots fixes the slot count at compile time; 0 takes it from the columns. Everything
+  // the loop reads is held locally: the stores into the marks may alias any memory.
+  template <int Slots>
+  void MarkBytes(const uint8_t* row, int begin, int end, uint8_t mask) {
+    const int count = Slots ? Slots : columns_.slotsPerByte();
+    const uint8_t* takenTable = taken_;
+    uint8_t* marks = marks_.data();
+    const RasterSlot* slot = columns_.Slots(begin);
+    for (int j = begin; j < end; ++j, slot += count) {
+      // Eight bytes passed over at once: blank stretches are common in engraving rows.
+      uint64_t eight;
+      while (end - j >= 8 && (std::memcpy(&eight, row + j, 8), eight == passOverEight_)) {
+        j += 8;
+        slot += 8 * count;
+      }
+      if (j == end) break;
+      const unsigned taken = takenTable[row[j]] & mask;
+      for (int g = 0; g < count; ++g) {
+        const RasterSlot s = slot[g];
+        const unsigned plotted = static_cast<unsigned>((taken & s.bits) != 0) &
+                                 static_cast<unsigned>((s.earlier == 0) | ((taken & s.earlier) != 0));
+        marks[s.column] = static_cast<uint8_t>(marks[s.column] | plotted);
+      }
+    }
+  }
+
+  MemoryPicture& picture_;
+  const RasterColumns& columns_;
+  uint32_t colour_;
+  std::vector<uint8_t>& marks_;  // one per picture column and a spare one; all 0 between rows
+  uint8_t taken_[256] = {};
+  uint64_t passOverEight_ = 0;
+  int fullBegin_ = 0;
+  int fullEnd_ = 0;
+  int partial_ = -1;
+  uint8_t partialMask_ = 0;
+};
+
+}  // namespace
+
+int DrawRasterBand(PreviewContext& context) {
+  ByteCursor& in = context.cursor;
+  RenderState& state = context.state;
+  RenderObserver& observer = context.observer;
+  const uint64_t start = in.offset();
+  BandHeader h;
+  if (!in.ReadU16(&h.originY) || !in.ReadU16(&h.originX) || !in.ReadU16(&h.firstRow) ||
+      !in.ReadU16(&h.bandWidth) || !in.ReadU16(&h.rowCount) || !in.ReadU16(&h.bytesPerRow) ||
+      !in.ReadU16(&h.pen)) {
+    return PreviewFailure(context, start, "raster band header cut short");
+  }
+  if (h.pen >= kPenCount) {
+    return PreviewFailure(context, start + 12, "pen " + std::to_string(h.pen) + " is not below 8");
+  }
+  uint32_t rasterOp;
+  if (!in.ReadU32(&rasterOp)) return PreviewFailure(context, start + 14, "raster operation cut short");
+  if (h.rowCount > 0 && h.bytesPerRow == 0) {
+    return PreviewFailure(context, start + 10, "raster band of " + std::to_string(h.rowCount) + " rows of 0 bytes");
+  }
+  // The rows are used in place: their size is checked against what the file holds.
+  const size_t rowsSize = static_cast<size_t>(h.rowCount) * h.bytesPerRow;
+  const uint8_t* rows = nullptr;
+  if (rowsSize > in.remaining()) {
+    return PreviewFailure(context, start + 18, "raster band announces " + std::to_string(rowsSize) +
+                                                   " bytes of rows, " + std::to_string(in.remaining()) + " left");
+  }
+  if (!in.Take(rowsSize, &rows)) return PreviewFailure(context, start + 18, "cannot read the band's rows");
+
+  if (h.rowCount == 0) return 0;
+  const bool mirrored = state.mirrored != 0;
+  const int width = state.picture.width();
+  std::vector<uint8_t>& marks = context.columnMarks;
+  if (!context.columns.Prepare(mirrored ? h.originX + 8 * h.bytesPerRow : h.originX, h.bytesPerRow, mirrored,
+                               state.scaleX, width) ||
+      !ResizeMarks(marks, static_cast<size_t>(width) + 1)) {
+    return PreviewFailure(context, start + 10, "no memory for the band's columns");
+  }
+  BandPlotter plotter(state.picture, context.columns, PenPalette[h.pen], marks);
+  plotter.SetBitRule(rasterOp, state.zoom < 0.25f);
+  plotter.SetLimit(h.originX, h.bandWidth, h.bytesPerRow, mirrored);
+
+  const int baseRow = h.originY + h.firstRow;
+  int lastRow = -1;
+  for (int i = 0; i < h.rowCount; ++i) {
+    const int y = ScaleToPixel(i + baseRow, state.scaleY);
+    if (y == lastRow) continue;
+    lastRow = y;
+    if (observer.MonitorOpen()) observer.Pump();
+    plotter.PlotRow(rows + static_cast<size_t>(i) * h.bytesPerRow, y);
+    if (observer.MonitorOpen() && (y != state.lastCopiedRow || i == 0)) {
+      state.lastCopiedRow = y;
+      observer.CopyRow(state, y);
+      if (observer.MonitorOpen()) observer.Pump();
+    }
+  }
+  return 0;
+}

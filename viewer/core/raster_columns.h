@@ -1,0 +1,44 @@
+// Where the bits of a raster band's row land in the picture, worked out once per band
+// geometry and reused by every row and every later band of the same geometry.
+//
+// Along one byte the bits are tested in the order 7..0 and their columns move one way
+// (up, or down when mirrored), so the bits fall into groups of equal column. A taken bit
+// sets its column unless the byte's last plotted column (starting at 0) is the same; so a
+// group is plotted when one of its bits is taken and either its column is not 0 or a bit
+// of an earlier group was taken. The groups of each byte are kept as slots: column (or
+// the spare column `pictureWidth` for a column outside the picture or one never plotted),
+// the group's bits, and the earlier groups' bits when the column is 0.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+struct RasterSlot {
+  int32_t column;
+  uint8_t bits;
+  uint8_t earlier;  // 0: no condition; else one of these bits must be taken as well
+};
+
+class RasterColumns {
+ public:
+  // Prepares byte j = 0 .. bytes - 1 of a row whose bit 7 of byte 0 lies at x0 and whose
+  // pixels run to the right (or to the left when mirrored). False when memory runs out.
+  bool Prepare(int x0, int bytes, bool mirrored, float scaleX, int pictureWidth);
+
+  int slotsPerByte() const { return slotsPerByte_; }
+  const RasterSlot* Slots(int j) const { return &slots_[static_cast<size_t>(j) * slotsPerByte_]; }
+  // The lowest and highest picture column any slot sets (first > last when none).
+  int firstColumn() const { return firstColumn_; }
+  int lastColumn() const { return lastColumn_; }
+
+ private:
+  int x0_ = 0;
+  int bytes_ = -1;
+  bool mirrored_ = false;
+  float scaleX_ = 0.0f;
+  int pictureWidth_ = 0;
+  int slotsPerByte_ = 0;
+  int firstColumn_ = 0;
+  int lastColumn_ = -1;
+  std::vector<RasterSlot> slots_;
+};

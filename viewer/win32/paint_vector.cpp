@@ -1,0 +1,107 @@
+// "-v" and "-d": paint a job's vector overlay (and its BMP) into another window.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "common/win32/scoped.h"
+#include "viewer/core/file_bytes.h"
+#include "viewer/core/picture_area.h"
+#include "viewer/core/vector_file.h"
+#include "viewer/win32/commands.h"
+#include "viewer/win32/viewer_state.h"
+#include "viewer/win32/window_painting.h"
+
+namespace {
+
+// Background, white picture area and frame, composed in memory and copied in one blit.
+bool PaintOverlayBackground(HDC windowDc, int areaWidth, int areaHeight, const PictureArea& area) {
+  ScopedCreatedDc memory(CreateCompatibleDC(windowDc));
+  ScopedBitmap bitmap(CreateCompatibleBitmap(windowDc, areaWidth, areaHeight));
+  if (!memory || !bitmap) return false;
+  ScopedSelect select(memory.get(), bitmap.get());
+  FillWithWindowBackground(memory.get(), windowDc, areaWidth, areaHeight);
+  BitBlt(memory.get(), area.x0, area.y0, area.w, area.h, nullptr, 0, 0, WHITENESS);
+  DrawFrame(memory.get(), area.x0, area.y0, area.x0 + area.w, area.y0 + area.h);
+  BitBlt(windowDc, 0, 0, areaWidth, areaHeight, memory.get(), 0, 0, SRCCOPY);
+  return true;
+}
+
+// Keeps the window's DC in the offscreenDc slot while the overlay draws.
+class OverlayDc {
+ public:
+  explicit OverlayDc(HDC dc) : previous_(g_handles.offscreenDc) { g_handles.offscreenDc = dc; }
+  ~OverlayDc() { g_handles.offscreenDc = previous_; }
+  OverlayDc(const OverlayDc&) = delete;
+  OverlayDc& operator=(const OverlayDc&) = delete;
+
+ private:
+  HDC previous_;
+};
+
+}  // namespace
+
+// Reads one PolylineRecord at *offset and draws it with a 1-pixel pen into offscreenDc.
+int DrawPolylineRecord(const std::vector<uint8_t>& file, size_t* offset, int x0, int y0, int w) {
+  uint32_t colour = 0;
+  std::vector<VectorPoint> mapped;
+  if (ReadPolylineRecord(file.data(), file.size(), offset, g_render, PictureArea{x0, y0, w, 0}, &colour,
+                         &mapped) != 0) {
+    return -1;
+  }
+  std::vector<POINT> points(mapped.size());
+  for (size_t i = 0; i < mapped.size(); ++i) points[i] = POINT{mapped[i].x, mapped[i].y};
+  HDC dc = g_handles.offscreenDc;
+  ScopedPen pen(CreatePen(PS_SOLID, 1, colour));
+  ScopedSelect select(dc, pen.get());
+  Polyline(dc, points.data(), static_cast<int>(points.size()));
+  return 0;
+}
+
+int PaintVectorCommand(const char* commandLine, int withBackground) {
+  std::string fileName;
+  std::string overlayName;
+  ScreenRect rect;
+  int areaWidth = 0;
+  int areaHeight = 0;
+  if (!ParseRectCommand(commandLine, "-v", &fileName, &rect) || !RectangleSize(rect, &areaWidth, &areaHeight) ||
+      !OverlayFileName(fileName, &overlayName)) {
+    return -1;
+  }
+  std::vector<uint8_t> file;
+  VectorHeader header;
+  if (!ReadFileBytes(overlayName, &file) || !ReadVectorHeader(file.data(), file.size(), &header)) return -1;
+  HWND window = TargetWindow(rect);
+  if (!window) return -1;
+  ScopedWindowDc windowDc(window);
+  if (!windowDc) return -1;
+  OverlayDc overlayDc(windowDc.get());
+
+  const PictureArea area = PlacePicture(header.width, header.height, areaWidth, areaHeight);
+  SetOverlayScale(header, area.w, g_render);
+  if (withBackground && !PaintOverlayBackground(windowDc.get(), areaWidth, areaHeight, area)) return -1;
+
+  ScopedRegion clip(CreateRectRgn(area.x0, area.y0, area.x0 + area.w, area.y0 + area.h));
+  SelectClipRgn(windowDc.get(), clip.get());
+  int result = 0;
+  for (size_t offset = kPreviewHeaderSize; offset < file.size();) {
+    if (DrawPolylineRecord(file, &offset, area.x0, area.y0, area.w) != 0) {
+      result = -1;
+      break;
+    }
+  }
+  // A window with its own DC keeps the clip region after the release: take it away.
+  SelectClipRgn(windowDc.get(), nullptr);
+  return result;
+}
+
+int PaintBothCommand(const char* commandLine) {
+  std::string fileName;
+  std::string overlayName;
+  ScreenRect rect;
+  // A name too short for the overlay fails before the BMP is painted.
+  if (!ParseRectCommand(commandLine, "-d", &fileName, &rect) || !OverlayFileName(fileName, &overlayName)) {
+    return -1;
+  }
+  if (PaintBmpCommand(FormatRectCommand("-b", fileName, rect).c_str()) != 0) return -1;
+  return PaintVectorCommand(FormatRectCommand("-v", fileName, rect).c_str(), 0);
+}
