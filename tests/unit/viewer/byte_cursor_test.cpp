@@ -2,40 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
-// A stream handed out a few bytes at a time, as a file is.
-class PieceSource : public ByteSource {
- public:
-  explicit PieceSource(std::vector<uint8_t> bytes) : bytes_(std::move(bytes)) {}
-  uint64_t Left() const override { return bytes_.size() - next_; }
-  bool Refill(const uint8_t* unread, size_t unreadCount, size_t count, const uint8_t** window,
-              size_t* windowSize) override {
-    std::vector<uint8_t> fresh(unread, unread + unreadCount);
-    const size_t more = std::min<size_t>(std::max<size_t>(count - unreadCount, 3), bytes_.size() - next_);
-    fresh.insert(fresh.end(), bytes_.begin() + next_, bytes_.begin() + next_ + more);
-    next_ += more;
-    window_.swap(fresh);
-    *window = window_.data();
-    *windowSize = window_.size();
-    ++refills;
-    return true;
-  }
-  int refills = 0;
-
- private:
-  std::vector<uint8_t> bytes_;
-  size_t next_ = 0;
-  std::vector<uint8_t> window_;
-};
-
 const std::vector<uint8_t> kBytes = {0x34, 0x12, 0xFE, 0xFF, 0x78, 0x56, 0x34, 0x12, 0xAA, 0xBB, 0xCC};
 
-// Reads the same items from any cursor and checks values, offsets and the failure flag.
-void ReadItems(ByteCursor& in) {
+}  // namespace
+
+TEST(ByteCursor, ReadsLittleEndianWithinItsBytes) {
+  ByteCursor in(kBytes.data(), kBytes.size());
   uint16_t u16;
   int16_t i16;
   uint32_t u32;
@@ -61,18 +37,4 @@ void ReadItems(ByteCursor& in) {
   EXPECT_EQ(u8, 0xCC);
   EXPECT_FALSE(in.ReadU8(&u8));
   EXPECT_EQ(in.remaining(), 0u);
-}
-
-}  // namespace
-
-TEST(ByteCursor, ReadsLittleEndianWithinItsBytes) {
-  ByteCursor in(kBytes.data(), kBytes.size());
-  ReadItems(in);
-}
-
-TEST(ByteCursor, ReadsTheSameFromAStreamInPieces) {
-  PieceSource source(kBytes);
-  ByteCursor in(source);
-  ReadItems(in);
-  EXPECT_GT(source.refills, 1);
 }
