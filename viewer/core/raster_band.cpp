@@ -1,4 +1,4 @@
-// The raster band record: 1-bit rows plotted pixel by pixel, copied row by row to the monitor.
+// The raster band record: 1-bit rows plotted into the picture, copied row by row to the monitor.
 #include <cstdint>
 #include <cstring>
 #include <new>
