@@ -8,15 +8,6 @@
 
 namespace {
 
-class NoMonitor : public RenderObserver {
- public:
-  bool CreateSurface(const RenderState&) override { return true; }
-  void LayoutMonitor(RenderState&) override {}
-  bool MonitorOpen() const override { return false; }
-  void Pump() override {}
-  void CopyRow(const RenderState&, int) override {}
-};
-
 using Clock = std::chrono::steady_clock;
 
 template <typename F>
@@ -51,7 +42,7 @@ int main(int argc, char** argv) {
   });
   const double render = BestMicroseconds(runs, [&] {
     RenderState state;
-    NoMonitor observer;
+    NoMonitorObserver observer;
     return ReadPreviewFile(job, state, observer) == 0;
   });
   if (read < 0 || render < 0) {

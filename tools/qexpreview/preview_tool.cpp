@@ -5,33 +5,12 @@
 #include <cstring>
 #include <vector>
 
+#include "tools/common/write_file.h"
 #include "tools/qexpreview/png_output.h"
 #include "viewer/core/bmp_writer.h"
-#include "viewer/core/byte_cursor.h"
 #include "viewer/core/preview_file.h"
 
 namespace {
-
-// Rendering without a monitor window, as when the user has closed it.
-class NoMonitor : public RenderObserver {
- public:
-  bool CreateSurface(const RenderState&) override { return true; }
-  void LayoutMonitor(RenderState&) override {}
-  bool MonitorOpen() const override { return false; }
-  void Pump() override {}
-  void CopyRow(const RenderState&, int) override {}
-};
-
-bool WriteWholeFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(name.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (std::fclose(file) != 0 || !written) {
-    std::remove(name.c_str());
-    return false;
-  }
-  return true;
-}
 
 uint32_t FloatBits(float value) {
   uint32_t bits;
@@ -43,7 +22,7 @@ uint32_t FloatBits(float value) {
 
 int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, FILE* err) {
   RenderState state;
-  NoMonitor observer;
+  NoMonitorObserver observer;
   PreviewError error;
   if (ReadPreviewFile(job.c_str(), state, observer, &error) != 0) {
     std::fprintf(err, "%s: byte %llu: %s\n", job.c_str(), static_cast<unsigned long long>(error.offset),
@@ -64,7 +43,7 @@ int RenderJob(const std::string& job, const std::string& bmpName, const std::str
 
 int DescribeJob(const std::string& job, FILE* out) {
   RenderState state;
-  NoMonitor observer;
+  NoMonitorObserver observer;
   PreviewError error;
   RecordCounts counts;
   const int result = ReadPreviewFile(job.c_str(), state, observer, &error, &counts);

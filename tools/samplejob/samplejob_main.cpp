@@ -3,22 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/write_file.h"
 #include "tools/samplejob/sample_jobs.h"
-
-namespace {
-
-bool WriteFile(const std::string& name, const std::vector<uint8_t>& bytes) {
-  FILE* file = std::fopen(name.c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  if (std::fclose(file) != 0 || !written) {
-    std::remove(name.c_str());
-    return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const bool edges = argc == 3 && std::string(argv[1]) == "--edges";
@@ -30,7 +16,7 @@ int main(int argc, char** argv) {
   for (const SampleJobSpec& spec : edges ? EdgeSpecs() : ShowcaseSpecs()) {
     const SampleJob job = BuildSampleJob(spec);
     const std::string base = folder + "/" + spec.name;
-    if (!WriteFile(base + ".PRN", job.preview) || !WriteFile(base + ".VCT", job.vector)) {
+    if (!WriteWholeFile(base + ".PRN", job.preview) || !WriteWholeFile(base + ".VCT", job.vector)) {
       std::fprintf(stderr, "cannot write %s\n", base.c_str());
       return 1;
     }

@@ -1,4 +1,4 @@
-// The raster band record: 1-bit rows plotted pixel by pixel, copied row by row to the monitor.
+// The raster band record: 1-bit rows plotted into the picture, copied row by row to the monitor.
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -44,6 +44,16 @@ class BandPlotter {
       const uint8_t bits = static_cast<uint8_t>(rasterOp == kSrcInvert ? value : ~value);
       taken_[value] = value == passOver ? 0 : static_cast<uint8_t>(bits & allowed);
     }
+    // For pairs: bit 0 when the first group (the top `split` bits) has a taken bit, bit 1
+    // when the second has.
+    for (int split = 1; split <= 8; ++split) {
+      const unsigned top = (0xFF00u >> split) & 0xFFu;
+      for (int value = 0; value < 256; ++value) {
+        const unsigned taken = taken_[value];
+        pairTable_[split][value] =
+            static_cast<uint8_t>(((taken & top) != 0 ? 1 : 0) | ((taken & ~top & 0xFFu) != 0 ? 2 : 0));
+      }
+    }
   }
 
   // Bytes whose pixels all lie before the limit, and the byte that straddles it.
@@ -72,7 +82,10 @@ class BandPlotter {
 
   void PlotRow(const uint8_t* row, int y) {
     if (y < 0 || y >= picture_.height()) return;
-    switch (columns_.slotsPerByte()) {
+    switch (columns_.hasPairs() ? -1 : columns_.slotsPerByte()) {
+      case -1:
+        MarkPairs(row, fullBegin_, fullEnd_);
+        break;
       case 1:
         MarkBytes<1>(row, fullBegin_, fullEnd_, 0xFF);
         break;
@@ -122,11 +135,28 @@ class BandPlotter {
     }
   }
 
+  void MarkPairs(const uint8_t* row, int begin, int end) {
+    uint8_t* marks = marks_.data();
+    const RasterPair* pair = begin < end ? columns_.Pairs(begin) : nullptr;
+    for (int j = begin; j < end; ++j, ++pair) {
+      uint64_t eight;
+      while (end - j >= 8 && (std::memcpy(&eight, row + j, 8), eight == passOverEight_)) {
+        j += 8;
+        pair += 8;
+      }
+      if (j == end) break;
+      const unsigned plotted = pairTable_[pair->split][row[j]];
+      marks[pair->first] = static_cast<uint8_t>(marks[pair->first] | (plotted & 1u));
+      marks[pair->second] = static_cast<uint8_t>(marks[pair->second] | (plotted >> 1));
+    }
+  }
+
   MemoryPicture& picture_;
   const RasterColumns& columns_;
   uint32_t colour_;
   std::vector<uint8_t>& marks_;  // one per picture column and a spare one; all 0 between rows
   uint8_t taken_[256] = {};
+  uint8_t pairTable_[9][256] = {};
   uint64_t passOverEight_ = 0;
   int fullBegin_ = 0;
   int fullEnd_ = 0;

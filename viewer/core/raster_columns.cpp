@@ -38,6 +38,7 @@ bool RasterColumns::Prepare(int x0, int bytes, bool mirrored, float scaleX, int 
   }
   firstColumn_ = pictureWidth;
   lastColumn_ = -1;
+  bool conditions = false;
   size_t next = 0;
   for (int j = 0; j < bytes; ++j) {
     uint8_t earlier = 0;
@@ -49,10 +50,25 @@ bool RasterColumns::Prepare(int x0, int bytes, bool mirrored, float scaleX, int 
       const bool possible = group.column != 0 || earlier != 0;
       if (inside && possible) {
         slot[g] = {group.column, group.bits, static_cast<uint8_t>(group.column == 0 ? earlier : 0)};
+        conditions = conditions || slot[g].earlier != 0;
         firstColumn_ = std::min(firstColumn_, group.column);
         lastColumn_ = std::max(lastColumn_, group.column);
       }
       earlier = static_cast<uint8_t>(earlier | group.bits);
+    }
+  }
+  pairs_.clear();
+  if (slotsPerByte_ <= 2 && !conditions) {
+    try {
+      pairs_.resize(static_cast<size_t>(bytes));
+    } catch (const std::bad_alloc&) {
+      return false;
+    }
+    for (int j = 0, g = 0; j < bytes; g += groupCount[j], ++j) {
+      const RasterSlot* slot = Slots(j);
+      uint32_t split = 0;
+      for (unsigned bits = groups[g].bits; bits; bits &= bits - 1) ++split;
+      pairs_[j] = {slot[0].column, slotsPerByte_ == 2 ? slot[1].column : pictureWidth, split};
     }
   }
   x0_ = x0;

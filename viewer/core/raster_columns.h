@@ -19,6 +19,14 @@ struct RasterSlot {
   uint8_t earlier;  // 0: no condition; else one of these bits must be taken as well
 };
 
+// The common case of at most two groups per byte, neither with a condition: the first group
+// holds the byte's top `split` bits (bits 7 .. 8 - split), the second the rest.
+struct RasterPair {
+  int32_t first;   // column of the first group, or the spare column
+  int32_t second;  // column of the second group, or the spare column
+  uint32_t split;  // 1 .. 8
+};
+
 class RasterColumns {
  public:
   // Prepares byte j = 0 .. bytes - 1 of a row whose bit 7 of byte 0 lies at x0 and whose
@@ -27,6 +35,9 @@ class RasterColumns {
 
   int slotsPerByte() const { return slotsPerByte_; }
   const RasterSlot* Slots(int j) const { return &slots_[static_cast<size_t>(j) * slotsPerByte_]; }
+  // Pairs exist when every byte has at most two groups and none has a condition.
+  bool hasPairs() const { return !pairs_.empty(); }
+  const RasterPair* Pairs(int j) const { return &pairs_[static_cast<size_t>(j)]; }
   // The lowest and highest picture column any slot sets (first > last when none).
   int firstColumn() const { return firstColumn_; }
   int lastColumn() const { return lastColumn_; }
@@ -41,4 +52,5 @@ class RasterColumns {
   int firstColumn_ = 0;
   int lastColumn_ = -1;
   std::vector<RasterSlot> slots_;
+  std::vector<RasterPair> pairs_;
 };

@@ -21,3 +21,13 @@ class RenderObserver {
   // beyond its bottom), where there is no row to copy.
   virtual void CopyRow(const RenderState& state, int y) = 0;
 };
+
+// Rendering without a monitor window, as after the user has closed it: the native tools.
+class NoMonitorObserver : public RenderObserver {
+ public:
+  bool CreateSurface(const RenderState&) override { return true; }
+  void LayoutMonitor(RenderState&) override {}
+  bool MonitorOpen() const override { return false; }
+  void Pump() override {}
+  void CopyRow(const RenderState&, int) override {}
+};

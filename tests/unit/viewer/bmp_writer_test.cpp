@@ -4,8 +4,6 @@
 
 #include <vector>
 
-#include "viewer/core/pen_palette.h"
-
 namespace {
 
 uint32_t U32At(const uint8_t* p) { return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24); }
@@ -58,16 +56,6 @@ TEST(BmpWriter, FixedColourEntriesByTableSize) {
     for (const auto& entry : c.fixed) expected[entry.first] = entry.second;
     for (uint32_t i = 0; i < c.entries; ++i) EXPECT_EQ(U32At(&table[4 * i]), expected[i]) << "entry " << i;
   }
-}
-
-TEST(BmpWriter, FixedColoursArePenColoursInTableOrder) {
-  // Table 16 entries 9..14 are red, green, yellow, blue, magenta, cyan: pens 1..6 with R and B swapped.
-  std::vector<uint8_t> table(64, 0);
-  ApplyFixedColorEntries(table.data(), 16);
-  for (unsigned pen = 1; pen <= 6; ++pen) {
-    EXPECT_EQ(U32At(&table[4 * (8 + pen)]), DevicePixel(PenPalette[pen])) << pen;
-  }
-  EXPECT_EQ(U32At(&table[4]), DevicePixel(PenPalette[7]));
 }
 
 TEST(BmpWriter, SnapshotIsTopRowFirstWithDeviceBytes) {
