@@ -1,0 +1,155 @@
+// "-b" under Wine: a BMP painted into a host window, placed, flipped, framed, on the
+// background sampled below the rectangle; the BMP corpus painted or refused safely.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "tests/corpus/bmp_corpus.h"
+#include "tests/e2e/viewer/paint_fixture.h"
+#include "viewer/core/picture_area.h"
+
+namespace {
+
+constexpr uint32_t kStripe = 0xC8B464;  // what the host shows from row B + 2 down
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
+
+// The picture as meant to be seen: left quarter blue, else top half red, bottom half green.
+uint32_t Logical(double u, double v) {
+  if (u < 0.25) return kBlue;
+  return v < 0.5 ? kRed : kGreen;
+}
+
+// A 24-bit bottom-up BMP of that picture; `rowsTopFirst` stores it the way snapshots are.
+std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
+  const int stride = (width * 3 + 3) & ~3;
+  const uint32_t size = 54 + static_cast<uint32_t>(stride) * height;
+  std::vector<uint8_t> f(size, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) f[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  };
+  f[0] = 'B', f[1] = 'M';
+  put32(2, size), put32(10, 54), put32(14, 40), put32(18, width), put32(22, height);
+  f[26] = 1, f[28] = 24;
+  for (int stored = 0; stored < height; ++stored) {
+    const int y = rowsTopFirst ? stored : height - 1 - stored;
+    for (int x = 0; x < width; ++x) {
+      const uint32_t c = Logical((x + 0.5) / width, (y + 0.5) / height);
+      uint8_t* p = &f[54 + static_cast<size_t>(stored) * stride + x * 3];
+      p[0] = c & 0xFF, p[1] = c >> 8 & 0xFF, p[2] = c >> 16 & 0xFF;
+    }
+  }
+  return f;
+}
+
+// Only the rectangle's A x B pixels are painted: rows B and B + 1 and column A keep the
+// host's colour, row B + 2 its stripe.
+void ExpectPaintedOnlyInside(const ScreenImage& image, int areaWidth, int areaHeight) {
+  for (int x = 0; x < kHostWidth; ++x) {
+    ASSERT_EQ(image.At(x, areaHeight), kHostColour) << "row B, x " << x;
+    ASSERT_EQ(image.At(x, areaHeight + 1), kHostColour) << "row B + 1, x " << x;
+    ASSERT_EQ(image.At(x, areaHeight + 2), kStripe) << "row B + 2, x " << x;
+  }
+  for (int y = 0; y < areaHeight; ++y) ASSERT_EQ(image.At(areaWidth, y), kHostColour) << "column A, y " << y;
+}
+
+bool NearFrame(int x, int y, const PictureArea& a) {
+  const bool withinX = x >= a.x0 - 1 && x <= a.x0 + a.w + 1;
+  const bool withinY = y >= a.y0 - 1 && y <= a.y0 + a.h + 1;
+  return (withinX && (std::abs(y - a.y0) <= 1 || std::abs(y - (a.y0 + a.h)) <= 1)) ||
+         (withinY && (std::abs(x - a.x0) <= 1 || std::abs(x - (a.x0 + a.w)) <= 1));
+}
+
+// The frame's four sides, each within a pixel of its line (a 2-pixel pen); a side on the
+// rectangle's far edge shows only its inner pixel.
+void ExpectFrame(const ScreenImage& image, const PictureArea& a) {
+  EXPECT_TRUE(ColourNear(image, a.x0 + a.w / 2, a.y0, 1, kFrameColour)) << "top";
+  EXPECT_TRUE(ColourNear(image, a.x0 + a.w / 2, a.y0 + a.h, 1, kFrameColour)) << "bottom";
+  EXPECT_TRUE(ColourNear(image, a.x0, a.y0 + a.h / 2, 1, kFrameColour)) << "left";
+  EXPECT_TRUE(ColourNear(image, a.x0 + a.w, a.y0 + a.h / 2, 1, kFrameColour)) << "right";
+}
+
+TEST(PaintBmp, PlacesFlipsAndFramesThePictureOnTheSampledBackground) {
+  struct Case {
+    int width, height;
+    bool rowsTopFirst;
+    PictureArea expected;
+  } cases[] = {
+      {200, 100, false, {100, 100, 200, 100}},
+      {1000, 500, true, {0, 50, 400, 200}},
+      {500, 1000, false, {125, 0, 150, 300}},
+      {800, 600, true, {0, 0, 400, 299}},
+  };
+  const int areaWidth = 400, areaHeight = 300;
+  PaintHost host(areaHeight + 2, kStripe);
+  ASSERT_TRUE(host.ready());
+  const std::string dir = MakeTempDir("paint-bmp");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height << (c.rowsTopFirst ? " snapshot rows" : ""));
+    const std::string file = dir + "\\picture.bmp";
+    WriteBytes(file, Bmp24(c.width, c.height, c.rowsTopFirst));
+    // The rectangle's screen place only finds the window: drawing starts at its client origin.
+    ASSERT_EQ(RunPainter("-b " + file + " " + HostRect(25, 15, areaWidth, areaHeight)), 0u);
+    const ScreenImage image = host.Capture();
+    if (c.width == 200) SaveBmp(image, ArtifactPath("paint_bmp_200x100.bmp"));
+    ExpectPaintedOnlyInside(image, areaWidth, areaHeight);
+    const PictureArea& a = c.expected;
+    ExpectFrame(image, a);
+    for (int y = 0; y < areaHeight; ++y) {
+      for (int x = 0; x < areaWidth; ++x) {
+        if (NearFrame(x, y, a)) continue;
+        const bool inside = x >= a.x0 && x < a.x0 + a.w && y >= a.y0 && y < a.y0 + a.h;
+        uint32_t expected = kStripe;
+        if (inside) {
+          // Shrinking drops rows and columns: leave two pixels either side of the edges.
+          if (std::abs(x - (a.x0 + a.w / 4)) <= 2 || std::abs(y - (a.y0 + a.h / 2)) <= 2) continue;
+          const double v = (y - a.y0 + 0.5) / a.h;
+          expected = Logical((x - a.x0 + 0.5) / a.w, c.rowsTopFirst ? v : 1.0 - v);
+        }
+        ASSERT_EQ(image.At(x, y), expected) << "at " << x << "," << y;
+      }
+    }
+    ASSERT_TRUE(host.Restore());
+  }
+}
+
+TEST(PaintBmp, CorpusPaintsEveryGoodFileAndRefusesTheBadOnes) {
+  const int areaWidth = 60, areaHeight = 40;
+  PaintHost host(areaHeight + 2, kStripe);
+  ASSERT_TRUE(host.ready());
+  const std::string dir = MakeTempDir("paint-corpus");
+  int painted = 0, refused = 0, safe = 0;
+  for (const CorpusFile& file : BmpCorpus()) {
+    SCOPED_TRACE(file.name);
+    const std::string path = dir + "\\" + file.name + ".bmp";
+    WriteBytes(path, file.bytes);
+    const DWORD result = RunPainter("-b " + path + " " + HostRect(0, 0, areaWidth, areaHeight));
+    const ScreenImage image = host.Capture();
+    if (file.expect == CorpusExpect::kRefused) {
+      EXPECT_EQ(result, static_cast<DWORD>(-1));
+      EXPECT_TRUE(host.Untouched(image));
+      ++refused;
+      continue;
+    }
+    ASSERT_EQ(result, 0u);
+    ExpectPaintedOnlyInside(image, areaWidth, areaHeight);
+    EXPECT_EQ(image.At(0, 0), kStripe);
+    if (file.expect == CorpusExpect::kSafe) {
+      ++safe;
+    } else {
+      const PictureArea a = PlacePicture(file.width, file.height, areaWidth, areaHeight);
+      EXPECT_TRUE(ColourNear(image, a.x0 + a.w / 2, a.y0, 1, kFrameColour));
+      for (int y = 1; y + 1 < a.h; ++y) {
+        for (int x = 1; x + 1 < a.w; ++x) {
+          ASSERT_EQ(image.At(a.x0 + x, a.y0 + y), PaintedColour(file, x, y)) << "picture " << x << "," << y;
+        }
+      }
+      ++painted;
+    }
+    ASSERT_TRUE(host.Restore());
+  }
+  std::cout << "BMP corpus under Wine: " << painted << " painted exactly, " << safe << " painted safely, "
+            << refused << " refused\n";
+}
+
+}  // namespace
