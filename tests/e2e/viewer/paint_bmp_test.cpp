@@ -11,37 +11,6 @@
 
 namespace {
 
-constexpr uint32_t kStripe = 0xC8B464;  // what the host shows from row B + 2 down
-constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
-
-// The picture as meant to be seen: left quarter blue, else top half red, bottom half green.
-uint32_t Logical(double u, double v) {
-  if (u < 0.25) return kBlue;
-  return v < 0.5 ? kRed : kGreen;
-}
-
-// A 24-bit bottom-up BMP of that picture; `rowsTopFirst` stores it the way snapshots are.
-std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
-  const int stride = (width * 3 + 3) & ~3;
-  const uint32_t size = 54 + static_cast<uint32_t>(stride) * height;
-  std::vector<uint8_t> f(size, 0);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) f[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
-  f[0] = 'B', f[1] = 'M';
-  put32(2, size), put32(10, 54), put32(14, 40), put32(18, width), put32(22, height);
-  f[26] = 1, f[28] = 24;
-  for (int stored = 0; stored < height; ++stored) {
-    const int y = rowsTopFirst ? stored : height - 1 - stored;
-    for (int x = 0; x < width; ++x) {
-      const uint32_t c = Logical((x + 0.5) / width, (y + 0.5) / height);
-      uint8_t* p = &f[54 + static_cast<size_t>(stored) * stride + x * 3];
-      p[0] = c & 0xFF, p[1] = c >> 8 & 0xFF, p[2] = c >> 16 & 0xFF;
-    }
-  }
-  return f;
-}
-
 // Only the rectangle's A x B pixels are painted: rows B and B + 1 and column A keep the
 // host's colour, row B + 2 its stripe.
 void ExpectPaintedOnlyInside(const ScreenImage& image, int areaWidth, int areaHeight) {

@@ -17,6 +17,8 @@ constexpr int kHostWidth = 520;
 constexpr int kHostHeight = 420;
 constexpr uint32_t kHostColour = 0x336699;
 constexpr uint32_t kFrameColour = 0x0000AF;
+constexpr uint32_t kStripe = 0xC8B464;  // what the hosts show from row B + 2 down
+constexpr uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF, kWhite = 0xFFFFFF;
 
 class PaintHost {
  public:
@@ -46,6 +48,12 @@ std::string HostRect(int x, int y, int width, int height);
 // Runs QexView with the arguments and returns its exit code. The painter's X requests are
 // made synchronous so that what it draws reaches the screen before it exits.
 DWORD RunPainter(const std::string& arguments);
+
+// The test picture as meant to be seen, at fractions (u, v) of its width and height: left
+// quarter blue, else top half red, bottom half green.
+uint32_t Logical(double u, double v);
+// A 24-bit bottom-up BMP of that picture; `rowsTopFirst` stores it the way snapshots are.
+std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst);
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
