@@ -121,4 +121,31 @@ TEST(PaintBmp, CorpusPaintsEveryGoodFileAndRefusesTheBadOnes) {
             << refused << " refused\n";
 }
 
+
+// A file too large for the viewer's memory (a sparse one, nearly 4 GiB): the one message
+// box of the viewer shows, and nothing is painted.
+TEST(PaintBmp, FileTooLargeForMemoryShowsTheMessageBoxAndPaintsNothing) {
+  PaintHost host(42, kStripe);
+  ASSERT_TRUE(host.ready());
+  const std::string path = MakeTempDir("paint-huge") + "\\huge.bmp";
+  {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = 0xF0000000LL;
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(SetEndOfFile(file));
+    CloseHandle(file);
+  }
+  TestProcess viewer(ProgramPath("QexView.exe"), "-b " + path + " " + HostRect(0, 0, 60, 40));
+  HWND box = WaitForWindow(viewer.pid(), "#32770", 20000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), "Error");
+  EXPECT_EQ(ItemText(box, 0xFFFF), "Unable to allocate memory for image data.");
+  ClickButton(box, IDOK);
+  EXPECT_EQ(viewer.Wait(20000), static_cast<DWORD>(-1));
+  EXPECT_TRUE(host.Untouched(host.Capture()));
+  DeleteFileA(path.c_str());
+}
+
 }  // namespace
