@@ -343,6 +343,11 @@ std::vector<CorpusFile> BmpCorpus() {
   safe("rle8-no-end-marker", withStream(8, {13, 1, 0, 0, 13, 2}));
   safe("rle8-absolute-past-row", withStream(8, {0, 20, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2,
                                                 0, 1}));
+  CorpusFile huge;
+  huge.name = "rle8-20000-squared";
+  huge.bytes = patched(rle8, [](Bytes& f) { Put32(f, 18, 20000), Put32(f, 22, 20000); });
+  huge.expect = CorpusExpect::kTooLargeToConvert;
+  corpus.push_back(huge);
   return corpus;
 }
 
