@@ -39,6 +39,9 @@ class MemoryPicture {
   void HorizontalLine(int x1, int x2, int y, uint32_t colorref);
 
  private:
+  // Fills columns x0 .. x1 - 1 of rows y0 .. y1 - 1, clipped to the picture.
+  void FillSpan(long long x0, long long x1, long long y0, long long y1, uint32_t pixel);
+
   int width_ = 0;
   int height_ = 0;
   std::vector<uint32_t> pixels_;

@@ -13,11 +13,35 @@ struct PreviewError {
   std::string reason;
 };
 
+// How many records of each kind were read (the failing one not included).
+struct RecordCounts {
+  unsigned rasterBands = 0;
+  unsigned filledRects = 0;
+  unsigned lineRuns = 0;
+  unsigned emptyRecords = 0;
+};
+
+// Record tags.
+constexpr int16_t kTagRasterBand = -1;
+constexpr int16_t kTagFilledRect = -2;
+constexpr int16_t kTagLineRuns = -4;
+constexpr int16_t kTagEmptyRecord = -6;
+
+constexpr int kMaxPictureSide = 1024;
+
+// The picture size for a header of width x height (both above 0): the header's size, or
+// shrunk so that the longer side is 1024 when either side exceeds 1024.
+struct PictureSize {
+  int width;
+  int height;
+};
+PictureSize FitPreviewPicture(int width, int height);
+
 // Renders the preview held in `data`; 0 on success, -1 on failure (error filled when given).
 // On return, success or failure, the picture may exist in `state`.
 int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
-                  PreviewError* error = nullptr);
+                  PreviewError* error = nullptr, RecordCounts* counts = nullptr);
 
 // Reads the file whole and renders it; -1 when it cannot be read.
 int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer,
-                    PreviewError* error = nullptr);
+                    PreviewError* error = nullptr, RecordCounts* counts = nullptr);

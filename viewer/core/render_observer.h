@@ -17,5 +17,7 @@ class RenderObserver {
   // Lets the monitor's waiting messages through; never waits.
   virtual void Pump() = 0;
   // Picture row y has been drawn: bring it onto the platform surface and the monitor.
+  // Called only while the monitor is open; y may lie outside the picture (a band drawn
+  // beyond its bottom), where there is no row to copy.
   virtual void CopyRow(const RenderState& state, int y) = 0;
 };

@@ -1,0 +1,86 @@
+// The two jobs of qexpreview: render a preview file to image files, and describe it.
+#include "tools/qexpreview/preview_tool.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "tools/qexpreview/png_output.h"
+#include "viewer/core/bmp_writer.h"
+#include "viewer/core/byte_cursor.h"
+#include "viewer/core/preview_file.h"
+
+namespace {
+
+// Rendering without a monitor window, as when the user has closed it.
+class NoMonitor : public RenderObserver {
+ public:
+  bool CreateSurface(const RenderState&) override { return true; }
+  void LayoutMonitor(RenderState&) override {}
+  bool MonitorOpen() const override { return false; }
+  void Pump() override {}
+  void CopyRow(const RenderState&, int) override {}
+};
+
+bool WriteWholeFile(const std::string& name, const std::vector<uint8_t>& bytes) {
+  FILE* file = std::fopen(name.c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  if (std::fclose(file) != 0 || !written) {
+    std::remove(name.c_str());
+    return false;
+  }
+  return true;
+}
+
+uint32_t FloatBits(float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+}  // namespace
+
+int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, FILE* err) {
+  RenderState state;
+  NoMonitor observer;
+  PreviewError error;
+  if (ReadPreviewFile(job.c_str(), state, observer, &error) != 0) {
+    std::fprintf(err, "%s: byte %zu: %s\n", job.c_str(), error.offset, error.reason.c_str());
+    return 1;
+  }
+  if (!bmpName.empty() && !WriteWholeFile(bmpName, BuildSnapshotBmp(state.picture))) {
+    std::fprintf(err, "cannot write %s\n", bmpName.c_str());
+    return 1;
+  }
+  std::string reason;
+  if (!pngName.empty() && !WritePng(state.picture, pngName, &reason)) {
+    std::fprintf(err, "%s\n", reason.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+int DescribeJob(const std::string& job, FILE* out) {
+  RenderState state;
+  NoMonitor observer;
+  PreviewError error;
+  RecordCounts counts;
+  const int result = ReadPreviewFile(job.c_str(), state, observer, &error, &counts);
+  if (state.picture.width() > 0) {
+    std::fprintf(out, "header: width %u, height %u\n", state.headerWidth, state.headerHeight);
+    std::fprintf(out, "mirrored: %s\n", state.mirrored ? "yes" : "no");
+    std::fprintf(out, "picture: %u x %u\n", state.pictureWidth, state.pictureHeight);
+    std::fprintf(out, "zoom: %.9g (0x%08X)\n", state.zoom, static_cast<unsigned>(FloatBits(state.zoom)));
+    std::fprintf(out, "scaleX: %.9g (0x%08X)\n", state.scaleX, static_cast<unsigned>(FloatBits(state.scaleX)));
+    std::fprintf(out, "scaleY: %.9g (0x%08X)\n", state.scaleY, static_cast<unsigned>(FloatBits(state.scaleY)));
+    std::fprintf(out, "raster bands: %u\nfilled rectangles: %u\nline runs: %u\nempty records: %u\n",
+                 counts.rasterBands, counts.filledRects, counts.lineRuns, counts.emptyRecords);
+  }
+  if (result != 0) {
+    std::fprintf(out, "failure at byte %zu: %s\n", error.offset, error.reason.c_str());
+    return 1;
+  }
+  std::fprintf(out, "result: ok\n");
+  return 0;
+}

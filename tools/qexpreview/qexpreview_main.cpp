@@ -1,0 +1,38 @@
+// qexpreview: renders a preview file into the viewer's snapshot BMP or a PNG, or describes it.
+#include <cstdio>
+#include <string>
+
+#include "tools/qexpreview/preview_tool.h"
+
+namespace {
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: qexpreview render JOB OUT.bmp [--png OUT.png]\n"
+               "       qexpreview render JOB --png OUT.png\n"
+               "       qexpreview info JOB\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return Usage();
+  const std::string command = argv[1];
+  const std::string job = argv[2];
+  if (command == "info" && argc == 3) return DescribeJob(job, stdout);
+  if (command != "render") return Usage();
+  std::string bmp, png;
+  for (int i = 3; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--png" && i + 1 < argc && png.empty()) {
+      png = argv[++i];
+    } else if (arg.rfind("--", 0) != 0 && bmp.empty()) {
+      bmp = arg;
+    } else {
+      return Usage();
+    }
+  }
+  if (bmp.empty() && png.empty()) return Usage();
+  return RenderJob(job, bmp, png, stderr);
+}

@@ -1,0 +1,126 @@
+// Reads a preview file: header, picture size, scale factors, and the record loop.
+#include "viewer/core/preview_file.h"
+
+#include <cstdio>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "viewer/core/preview_records.h"
+
+namespace {
+
+// The 32-bit float 0.1 (0x3DCCCCCD) that the pitches are multiplied by.
+constexpr float kTenth = 0.1f;
+
+void SetScaleFactors(RenderState& state, unsigned xPitch, unsigned yPitch) {
+  state.zoom = static_cast<float>(state.pictureWidth) / static_cast<float>(state.headerWidth);
+  const double xProduct = static_cast<double>(xPitch) * static_cast<double>(kTenth);
+  state.scaleX = static_cast<float>(xProduct * static_cast<double>(state.zoom));
+  const float yProduct = static_cast<float>(static_cast<double>(yPitch) * static_cast<double>(kTenth));
+  state.scaleY = static_cast<float>(static_cast<double>(yProduct) * static_cast<double>(state.zoom));
+}
+
+int ReadRecords(PreviewContext& context, RecordCounts& counts) {
+  ByteCursor& in = context.cursor;
+  // A stray last byte is not a tag: the loop ends normally.
+  while (in.remaining() >= 2) {
+    const size_t tagOffset = in.offset();
+    int16_t tag;
+    in.ReadI16(&tag);
+    int result;
+    switch (tag) {
+      case kTagRasterBand:
+        result = DrawRasterBand(context);
+        if (result == 0) ++counts.rasterBands;
+        break;
+      case kTagFilledRect:
+        result = DrawFilledRect(context);
+        if (result == 0) ++counts.filledRects;
+        break;
+      case kTagLineRuns:
+        result = DrawLineRuns(context);
+        if (result == 0) ++counts.lineRuns;
+        break;
+      case kTagEmptyRecord:
+        result = 0;
+        ++counts.emptyRecords;
+        break;
+      default:
+        return PreviewFailure(context, tagOffset, "unknown record tag " + std::to_string(tag));
+    }
+    if (result != 0) return -1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+PictureSize FitPreviewPicture(int width, int height) {
+  if (width <= kMaxPictureSide && height <= kMaxPictureSide) return {width, height};
+  const double ratio = static_cast<double>(width) / static_cast<double>(height);
+  PictureSize size;
+  if (ratio > 1.0) {
+    size = {kMaxPictureSide, static_cast<int>(kMaxPictureSide / ratio)};
+  } else {
+    size = {static_cast<int>(ratio * kMaxPictureSide), kMaxPictureSide};
+    if (size.width % 2 != 0) size.width += 1;
+  }
+  // A very thin job keeps one pixel rather than vanishing.
+  if (size.width < 1) size.width = 1;
+  if (size.height < 1) size.height = 1;
+  return size;
+}
+
+int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
+                  PreviewError* error, RecordCounts* counts) {
+  ByteCursor in(data, size);
+  PreviewContext context{in, state, observer, error};
+  uint8_t xPitchByte, yPitch;
+  if (!in.ReadU16(&state.headerWidth) || !in.ReadU16(&state.headerHeight) || !in.ReadU8(&xPitchByte) ||
+      !in.ReadU8(&yPitch)) {
+    return PreviewFailure(context, in.offset(), "header cut short");
+  }
+  state.mirrored = xPitchByte >= 0x80 ? 1 : 0;
+  // Two's complement negation: 0xFB becomes 5 and 0x80 stays 128.
+  const unsigned xPitch = state.mirrored ? static_cast<uint8_t>(0x100 - xPitchByte) : xPitchByte;
+  if (state.headerWidth == 0 || state.headerHeight == 0) {
+    return PreviewFailure(context, state.headerWidth == 0 ? 0 : 2, "header width or height is 0");
+  }
+
+  const PictureSize picture = FitPreviewPicture(state.headerWidth, state.headerHeight);
+  if (!state.picture.Create(picture.width, picture.height)) {
+    return PreviewFailure(context, 0, "no memory for the picture");
+  }
+  state.pictureWidth = static_cast<uint16_t>(picture.width);
+  state.pictureHeight = static_cast<uint16_t>(picture.height);
+  if (!observer.CreateSurface(state)) return PreviewFailure(context, 0, "no surface for the picture");
+  SetScaleFactors(state, xPitch, yPitch);
+  observer.LayoutMonitor(state);
+
+  RecordCounts localCounts;
+  return ReadRecords(context, counts ? *counts : localCounts);
+}
+
+int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer, PreviewError* error,
+                    RecordCounts* counts) {
+  std::vector<uint8_t> data;
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName, "rb"), std::fclose);
+  if (!file) {
+    if (error) *error = {0, "cannot open the file"};
+    return -1;
+  }
+  try {
+    uint8_t chunk[65536];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) data.insert(data.end(), chunk, chunk + got);
+  } catch (const std::bad_alloc&) {
+    if (error) *error = {data.size(), "no memory for the file"};
+    return -1;
+  }
+  if (std::ferror(file.get())) {
+    if (error) *error = {data.size(), "read error"};
+    return -1;
+  }
+  return RenderPreview(data.data(), data.size(), state, observer, error, counts);
+}
