@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "tests/e2e/viewer/paint_fixture.h"
+#include "tools/samplejob/vector_builder.h"
 
 namespace {
 
@@ -26,30 +27,15 @@ const Line kLines[] = {
     {20, 60, 60, 95, 5, 0xFF00FF},     // diagonal
 };
 
-void Put16(std::vector<uint8_t>& f, int v) {
-  f.push_back(static_cast<uint8_t>(v));
-  f.push_back(static_cast<uint8_t>(static_cast<unsigned>(v) >> 8));
+std::vector<uint8_t> VectorFile(uint8_t xPitch, const std::vector<Line>& lines, bool withEmptyRecords) {
+  VectorBuilder file(kW, kH, xPitch, 10);
+  for (const Line& l : lines) file.Polyline(l.pen, {{l.x1, l.y1}, {l.x2, l.y2}});
+  if (withEmptyRecords) file.Polyline(3, {}).Polyline(3, {{30, 30}});  // one point: nothing visible
+  return file.bytes();
 }
 
-std::vector<uint8_t> VectorFile(uint8_t xPitch, const std::vector<std::vector<int>>& records) {
-  std::vector<uint8_t> f;
-  Put16(f, kW);
-  Put16(f, kH);
-  f.push_back(xPitch);
-  f.push_back(10);
-  for (const auto& record : records) {
-    for (int v : record) Put16(f, v);
-  }
-  return f;
-}
-
-// pen, count, points...
-std::vector<std::vector<int>> TestRecords() {
-  std::vector<std::vector<int>> records;
-  for (const Line& l : kLines) records.push_back({l.pen, 2, l.x1, l.y1, l.x2, l.y2});
-  records.push_back({3, 0});
-  records.push_back({3, 1, 30, 30});  // one point: nothing visible
-  return records;
+std::vector<uint8_t> TestFile(uint8_t xPitch) {
+  return VectorFile(xPitch, std::vector<Line>(std::begin(kLines), std::end(kLines)), true);
 }
 
 int ScreenX(int x, bool mirrored) { return mirrored ? kX0 + kW - 1 - x : kX0 + x; }
@@ -130,7 +116,7 @@ TEST(PaintVector, OverlayWithBackgroundAndOverTheBmpMirroredInXOnly) {
   WriteBytes(job, Bmp24(kW, kH, false));
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.command << (c.mirrored ? " mirrored" : ""));
-    WriteBytes(dir + "\\job.VCT", VectorFile(c.mirrored ? 0xF6 : 10, TestRecords()));
+    WriteBytes(dir + "\\job.VCT", TestFile(c.mirrored ? 0xF6 : 10));
     ASSERT_EQ(RunPainter(std::string(c.command) + " " + job + " " + HostRect(0, 0, kAreaWidth, kAreaHeight)), 0u);
     const ScreenImage image = host.Capture();
     SaveBmp(image, ArtifactPath(std::string("paint_") + (c.command[1] == 'v' ? "vector" : "both") +
@@ -159,9 +145,7 @@ TEST(PaintVector, AnInvalidRecordEndsTheOverlayAfterWhatWasDrawn) {
   const std::string dir = MakeTempDir("paint-bad-record");
   const std::string job = dir + "\\job.prn";
   const Line& first = kLines[0];
-  WriteBytes(dir + "\\job.VCT", VectorFile(10, {{first.pen, 2, first.x1, first.y1, first.x2, first.y2},
-                                                {8, 2, 0, 0, 100, 0},
-                                                {1, 2, 0, 90, 100, 90}}));
+  WriteBytes(dir + "\\job.VCT", VectorFile(10, {first, {0, 0, 100, 0, 8, 0}, {0, 90, 100, 90, 1, 0}}, false));
   EXPECT_EQ(RunPainter("-v " + job + " " + HostRect(0, 0, kAreaWidth, kAreaHeight)), static_cast<DWORD>(-1));
   const ScreenImage image = host.Capture();
   for (int x = first.x1; x < first.x2; ++x) EXPECT_EQ(image.At(kX0 + x, kY0 + first.y1), first.colour) << x;
@@ -173,7 +157,7 @@ TEST(PaintVector, FailingCommandsPaintNothing) {
   PaintHost host(kAreaHeight + 2, kStripe);
   ASSERT_TRUE(host.ready());
   const std::string dir = MakeTempDir("paint-fail");
-  const std::vector<uint8_t> overlay = VectorFile(10, TestRecords());
+  const std::vector<uint8_t> overlay = TestFile(10);
   // Names of exactly three characters and less, opened relative to the painter's folder.
   WriteBytes(dir + "\\VCT", overlay);
   WriteBytes(dir + "\\ab", Bmp24(kW, kH, false));

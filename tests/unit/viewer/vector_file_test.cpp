@@ -1,21 +1,16 @@
 // The overlay's file name, header, scale and the mapping of its polyline points.
 #include <gtest/gtest.h>
 
+#include "tools/samplejob/vector_builder.h"
 #include "viewer/core/pen_palette.h"
 #include "viewer/core/vector_file.h"
 
 namespace {
 
-std::vector<uint8_t> Record(uint16_t pen, std::vector<std::pair<int16_t, int16_t>> points) {
-  std::vector<uint8_t> r = {static_cast<uint8_t>(pen), static_cast<uint8_t>(pen >> 8),
-                            static_cast<uint8_t>(points.size()), static_cast<uint8_t>(points.size() >> 8)};
-  for (auto [x, y] : points) {
-    for (int16_t v : {x, y}) {
-      r.push_back(static_cast<uint8_t>(v));
-      r.push_back(static_cast<uint8_t>(static_cast<uint16_t>(v) >> 8));
-    }
-  }
-  return r;
+// One PolylineRecord without a file header.
+std::vector<uint8_t> Record(uint16_t pen, const std::vector<std::pair<int16_t, int16_t>>& points) {
+  const std::vector<uint8_t> file = VectorBuilder(0, 0, 0, 0).Polyline(pen, points).bytes();
+  return std::vector<uint8_t>(file.begin() + kPreviewHeaderSize, file.end());
 }
 
 TEST(VectorFile, OverlayNameReplacesTheLastThreeCharacters) {
@@ -52,8 +47,9 @@ TEST(VectorFile, HeaderPitchSignMeansMirrored) {
     EXPECT_EQ(header.xPitch, c.pitch);
     EXPECT_EQ(header.yPitch, 200);
   }
+  const uint8_t shortHeader[5] = {0x20, 0x03, 0x58, 0x02, 10};
   VectorHeader header;
-  EXPECT_FALSE(ReadVectorHeader(nullptr, 5, &header));
+  EXPECT_FALSE(ReadVectorHeader(shortHeader, sizeof shortHeader, &header));
 }
 
 // Header 800 x 600, pitches 10, in a 400 x 300 rectangle: the area is 400 x 299 at (0, 0).
