@@ -2,6 +2,7 @@
 // pixel, mirroring in x only, the cut to the picture area, and failing records.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "tools/samplejob/vector_builder.h"
@@ -82,6 +83,30 @@ TEST(OverlayPictureArea, InvalidRecordFailsAfterTheRecordsBeforeIt) {
   EXPECT_EQ(DrawOverlayIntoPicture(file.data(), file.size(), picture, state), -1);
   EXPECT_EQ(Rows(picture), "rr......\n........\n........\n........\n");
   EXPECT_EQ(DrawOverlayIntoPicture(file.data(), 5, picture, state), -1);
+}
+
+// Random files (run under the sanitizers): no read outside the bytes, no overflow, and
+// far-off points of huge scale factors end quickly.
+TEST(OverlayPictureArea, RandomFilesAreDrawnOrRefusedSafely) {
+  std::mt19937 random(20261206);
+  MemoryPicture picture;
+  ASSERT_TRUE(picture.Create(64, 48));
+  int refused = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<uint8_t> file(random() % 120);
+    for (uint8_t& byte : file) byte = static_cast<uint8_t>(random());
+    // Mostly small pens and counts, so that many files draw something before they fail.
+    for (size_t at = 6; at + 4 <= file.size(); at += 4 + 4 * (random() % 4)) {
+      file[at] = static_cast<uint8_t>(random() % 9), file[at + 1] = 0;
+      file[at + 2] = static_cast<uint8_t>(random() % 5), file[at + 3] = 0;
+    }
+    RenderState state;
+    const int result = DrawOverlayIntoPicture(file.data(), file.size(), picture, state);
+    ASSERT_TRUE(result == 0 || result == -1);
+    refused += result != 0;
+  }
+  EXPECT_GT(refused, 0);
+  EXPECT_LT(refused, 3000);
 }
 
 }  // namespace
