@@ -8,7 +8,10 @@
 #include "tools/common/write_file.h"
 #include "tools/qexpreview/png_output.h"
 #include "viewer/core/bmp_writer.h"
+#include "viewer/core/file_bytes.h"
+#include "viewer/core/overlay_picture.h"
 #include "viewer/core/preview_file.h"
+#include "viewer/core/vector_file.h"
 
 namespace {
 
@@ -18,9 +21,29 @@ uint32_t FloatBits(float value) {
   return bits;
 }
 
+// Draws the job's vector file over the rendered picture.
+bool DrawJobOverlay(const std::string& job, RenderState& state, FILE* err) {
+  std::string overlayName;
+  if (!OverlayFileName(job, &overlayName)) {
+    std::fprintf(err, "%s: the name is too short to have a vector file\n", job.c_str());
+    return false;
+  }
+  std::vector<uint8_t> overlay;
+  if (!ReadFileBytes(overlayName, &overlay)) {
+    std::fprintf(err, "cannot read %s\n", overlayName.c_str());
+    return false;
+  }
+  if (DrawOverlayIntoPicture(overlay.data(), overlay.size(), state.picture, state) != 0) {
+    std::fprintf(err, "%s: short header or invalid record\n", overlayName.c_str());
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, FILE* err) {
+int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, bool overlay,
+              FILE* err) {
   RenderState state;
   NoMonitorObserver observer;
   PreviewError error;
@@ -29,6 +52,7 @@ int RenderJob(const std::string& job, const std::string& bmpName, const std::str
                  error.reason.c_str());
     return 1;
   }
+  if (overlay && !DrawJobOverlay(job, state, err)) return 1;
   if (!bmpName.empty() && !WriteWholeFile(bmpName, BuildSnapshotBmp(state.picture))) {
     std::fprintf(err, "cannot write %s\n", bmpName.c_str());
     return 1;

@@ -8,8 +8,9 @@ namespace {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: qexpreview render JOB OUT.bmp [--png OUT.png]\n"
-               "       qexpreview render JOB --png OUT.png\n"
+               "usage: qexpreview render JOB OUT.bmp [--png OUT.png] [--overlay]\n"
+               "       qexpreview render JOB --png OUT.png [--overlay]\n"
+               "  --overlay  draw the job's vector file (NAME ending in VCT) over the picture\n"
                "       qexpreview info JOB\n");
   return 2;
 }
@@ -23,10 +24,13 @@ int main(int argc, char** argv) {
   if (command == "info" && argc == 3) return DescribeJob(job, stdout);
   if (command != "render") return Usage();
   std::string bmp, png;
+  bool overlay = false;
   for (int i = 3; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--png" && i + 1 < argc && png.empty()) {
       png = argv[++i];
+    } else if (arg == "--overlay" && !overlay) {
+      overlay = true;
     } else if (arg.rfind("--", 0) != 0 && bmp.empty()) {
       bmp = arg;
     } else {
@@ -34,5 +38,5 @@ int main(int argc, char** argv) {
     }
   }
   if (bmp.empty() && png.empty()) return Usage();
-  return RenderJob(job, bmp, png, stderr);
+  return RenderJob(job, bmp, png, overlay, stderr);
 }

@@ -1,11 +1,10 @@
 // The VectorFile: header, polyline records and the mapping of their points.
 #include "viewer/core/vector_file.h"
 
+#include "viewer/core/byte_cursor.h"
 #include "viewer/core/pen_palette.h"
 
 namespace {
-
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
 // trunc(v x factor), the product formed in double precision.
 int Scaled(int v, float factor) { return static_cast<int>(static_cast<double>(v) * static_cast<double>(factor)); }
@@ -19,13 +18,14 @@ bool OverlayFileName(const std::string& name, std::string* overlayName) {
 }
 
 bool ReadVectorHeader(const uint8_t* data, size_t size, VectorHeader* header) {
-  if (size < kPreviewHeaderSize) return false;
-  header->width = U16(data);
-  header->height = U16(data + 2);
-  const uint8_t xPitch = data[4];
+  ByteCursor in(data, size);
+  uint8_t xPitch = 0;
+  if (!in.ReadU16(&header->width) || !in.ReadU16(&header->height) || !in.ReadU8(&xPitch) ||
+      !in.ReadU8(&header->yPitch)) {
+    return false;
+  }
   header->mirrored = xPitch >= 0x80 ? 1 : 0;
   header->xPitch = header->mirrored ? static_cast<uint8_t>(-xPitch) : xPitch;
-  header->yPitch = data[5];
   return true;
 }
 
@@ -41,24 +41,24 @@ void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& st
 
 int ReadPolylineRecord(const uint8_t* data, size_t size, size_t* offset, const RenderState& state,
                        const PictureArea& area, uint32_t* colorref, std::vector<VectorPoint>* points) {
-  size_t pos = *offset;
-  if (pos > size || size - pos < 4) return -1;
-  const uint16_t pen = U16(data + pos);
-  const uint16_t count = U16(data + pos + 2);
-  pos += 4;
-  if (pen >= kPenCount) return -1;
-  if ((size - pos) / 4 < count) return -1;
+  if (*offset > size) return -1;
+  ByteCursor in(data + *offset, size - *offset);
+  uint16_t pen = 0;
+  uint16_t count = 0;
+  if (!in.ReadU16(&pen) || !in.ReadU16(&count) || pen >= kPenCount) return -1;
+  if (in.remaining() / 4 < count) return -1;
   const int xBase = state.mirrored ? area.x0 + area.w - 1 : area.x0;
   points->resize(count);
   for (VectorPoint& point : *points) {
-    int x = static_cast<int16_t>(U16(data + pos));
-    const int y = static_cast<int16_t>(U16(data + pos + 2));
-    pos += 4;
-    if (state.mirrored) x = -x;
-    point.x = xBase + Scaled(x, state.scaleX);
+    int16_t x = 0;
+    int16_t y = 0;
+    in.ReadI16(&x);
+    in.ReadI16(&y);
+    const int signedX = state.mirrored ? -x : x;
+    point.x = xBase + Scaled(signedX, state.scaleX);
     point.y = area.y0 + Scaled(y, state.scaleY);
   }
   *colorref = PenPalette[pen];
-  *offset = pos;
+  *offset += in.offset();
   return 0;
 }

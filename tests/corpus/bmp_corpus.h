@@ -1,0 +1,33 @@
+// BMP files of the kinds other programs write, good and malformed, built in memory for the
+// loader's unit tests and for painting them through the real viewer.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "viewer/core/bmp_file.h"
+
+enum class CorpusExpect {
+  kPaints,   // accepted; the painted picture is known pixel for pixel
+  kRefused,  // refused by the loader with `fault`
+  kSafe,     // accepted, but what the conversion makes of it is the platform's affair
+  kTooLargeToConvert,  // accepted, but no bitmap of its size can be made: background only
+};
+
+struct CorpusFile {
+  std::string name;
+  std::vector<uint8_t> bytes;
+  CorpusExpect expect = CorpusExpect::kPaints;
+  BmpFault fault = BmpFault::kNone;
+  int width = 0;
+  int height = 0;
+  int levels = 4;             // colours of the test pattern (2 for 1-bit files)
+  bool rowsTopFirst = false;  // stored like a snapshot: the painter shows it the right way up
+};
+
+std::vector<CorpusFile> BmpCorpus();
+
+// The colour (0x00RRGGBB) of pixel (x, y) of the picture as it is meant to be seen.
+uint32_t PatternColour(const CorpusFile& file, int x, int y);
+// The colour the "-b" command paints at (x, y) of the unscaled picture area: flipped.
+uint32_t PaintedColour(const CorpusFile& file, int x, int y);

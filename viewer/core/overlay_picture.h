@@ -1,0 +1,13 @@
+// Draws a VectorFile's polylines into a memory picture, as the viewer draws them into a
+// window without background: the picture area placed by the file's header, points scaled
+// and mirrored, 1-pixel lines (start pixel in, end pixel out) cut to the picture area.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+#include "viewer/core/memory_picture.h"
+#include "viewer/core/render_state.h"
+
+// 0 when every record was drawn; -1 for a short header or an invalid or cut-short record
+// (the records before it stay drawn). Sets the overlay's fields of `state`.
+int DrawOverlayIntoPicture(const uint8_t* data, size_t size, MemoryPicture& picture, RenderState& state);
