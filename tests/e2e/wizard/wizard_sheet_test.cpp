@@ -280,7 +280,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   WaitSent(Press(kSheetBack, IDC_PROGRESS));
   EXPECT_EQ(ReadTextFile(log_), job + job + job);
   page = Press(kSheetNext, IDC_LETTER);
-  // A letter typed but never left is read by Finish.
+  // A letter typed and not yet left is saved by Finish.
   SendDlgItemMessageA(page, IDC_LETTER, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("c"));
   Press(kSheetFinish);
   EXPECT_EQ(Keys(), "550 550 37 -2 -8");
