@@ -117,8 +117,9 @@ class Wizard : public testing::Test {
       return offered == buttons + " ";
     });
   }
-  // Presses the sheet's button once it is enabled; when `controlId` is given, waits for the
-  // page that holds it, expects the buttons it offers and saves its picture.
+  // Presses the window's button once it is enabled. Without `controlId` the program must then
+  // end with 0; with it, waits for the page holding it, expects the buttons it offers and
+  // saves its picture.
   HWND Press(int button, int controlId = 0, const char* offered = nullptr, const char* shot = nullptr) {
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(GetDlgItem(sheet_, button)); })) << button;
     ClickButton(sheet_, button);
