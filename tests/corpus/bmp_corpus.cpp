@@ -84,23 +84,13 @@ Bytes RleStream(const Spec& s) {
   Bytes out;
   for (int stored = 0; stored < s.height; ++stored) {
     const int y = LogicalRow(s, stored);
-    std::vector<int> idx;
-    for (int x = 0; x < s.width; ++x) idx.push_back(PatternIndex(x, y, 4));
-    if (s.absoluteRuns && s.width >= 3) {
+    Bytes idx;
+    for (int x = 0; x < s.width; ++x) idx.push_back(static_cast<uint8_t>(PatternIndex(x, y, 4)));
+    if (s.absoluteRuns) {  // 8-bit indices, padded to a whole word
       out.push_back(0);
       out.push_back(static_cast<uint8_t>(s.width));
-      Bytes data;
-      for (int x = 0; x < s.width; ++x) {
-        if (!four) {
-          data.push_back(static_cast<uint8_t>(idx[x]));
-        } else if (x % 2 == 0) {
-          data.push_back(static_cast<uint8_t>(idx[x] << 4));
-        } else {
-          data.back() = static_cast<uint8_t>(data.back() | idx[x]);
-        }
-      }
-      if (data.size() % 2) data.push_back(0);
-      out.insert(out.end(), data.begin(), data.end());
+      out.insert(out.end(), idx.begin(), idx.end());
+      if (s.width % 2) out.push_back(0);
     } else {
       for (int x = 0; x < s.width;) {
         int n = 1;
@@ -190,61 +180,40 @@ void FixSize(Bytes& f) { Put32(f, 2, static_cast<uint32_t>(f.size())); }
 
 std::vector<CorpusFile> BmpCorpus() {
   std::vector<CorpusFile> corpus;
+  auto add = [&](const std::string& name, Bytes bytes, CorpusExpect expect, BmpFault fault = BmpFault::kNone) {
+    corpus.push_back(CorpusFile{name, std::move(bytes), expect, fault});
+  };
   auto good = [&](const std::string& name, const Spec& s) {
-    CorpusFile file;
-    file.name = name;
-    file.bytes = Build(s);
-    file.width = s.width;
-    file.height = s.height;
-    file.levels = Levels(s.bits);
-    file.rowsTopFirst = s.rowsTopFirst;
-    corpus.push_back(file);
+    add(name, Build(s), CorpusExpect::kPaints);
+    corpus.back().width = s.width;
+    corpus.back().height = s.height;
+    corpus.back().levels = Levels(s.bits);
+    corpus.back().rowsTopFirst = s.rowsTopFirst;
   };
   auto with = [](std::function<void(Spec&)> change) {
     Spec s;
     change(s);
     return s;
   };
-  good("1bpp", with([](Spec& s) { s.bits = 1; }));
   good("1bpp-33-wide", with([](Spec& s) { s.bits = 1, s.width = 33, s.height = 5; }));
   good("4bpp", with([](Spec& s) { s.bits = 4; }));
-  good("4bpp-4-colours", with([](Spec& s) { s.bits = 4, s.colorsUsed = 4; }));
-  good("8bpp", with([](Spec& s) { s.bits = 8; }));
-  good("8bpp-4-colours", with([](Spec& s) { s.bits = 8, s.colorsUsed = 4; }));
   good("8bpp-top-down", with([](Spec& s) { s.bits = 8, s.topDown = true; }));
   good("16bpp-555", with([](Spec& s) { s.bits = 16; }));
   good("16bpp-565-bitfields", with([](Spec& s) { s.bits = 16, s.compression = 3; }));
   good("24bpp", with([](Spec&) {}));
   good("24bpp-1x1", with([](Spec& s) { s.width = 1, s.height = 1; }));
-  good("24bpp-3x2", with([](Spec& s) { s.width = 3, s.height = 2; }));
-  good("24bpp-top-down", with([](Spec& s) { s.topDown = true; }));
   good("24bpp-snapshot-rows", with([](Spec& s) { s.rowsTopFirst = true; }));
-  good("32bpp", with([](Spec& s) { s.bits = 32; }));
   good("32bpp-bitfields", with([](Spec& s) { s.bits = 32, s.compression = 3; }));
-  good("rle8", with([](Spec& s) { s.bits = 8, s.compression = 1; }));
   good("rle8-absolute", with([](Spec& s) { s.bits = 8, s.compression = 1, s.absoluteRuns = true; }));
   good("rle4", with([](Spec& s) { s.bits = 4, s.compression = 2; }));
-  good("rle4-absolute", with([](Spec& s) { s.bits = 4, s.compression = 2, s.absoluteRuns = true; }));
-  good("core-1bpp", with([](Spec& s) { s.headerSize = 12, s.bits = 1; }));
-  good("core-4bpp", with([](Spec& s) { s.headerSize = 12, s.bits = 4; }));
   good("core-8bpp", with([](Spec& s) { s.headerSize = 12, s.bits = 8; }));
-  good("core-24bpp", with([](Spec& s) { s.headerSize = 12; }));
-  good("v3-32bpp-bitfields", with([](Spec& s) { s.headerSize = 56, s.bits = 32, s.compression = 3; }));
-  good("v4-24bpp", with([](Spec& s) { s.headerSize = 108; }));
   good("v4-16bpp-bitfields", with([](Spec& s) { s.headerSize = 108, s.bits = 16, s.compression = 3; }));
-  good("v4-8bpp", with([](Spec& s) { s.headerSize = 108, s.bits = 8; }));
-  good("v5-32bpp-bitfields", with([](Spec& s) { s.headerSize = 124, s.bits = 32, s.compression = 3; }));
   good("v5-embedded-profile", with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }));
-  good("gap-before-pixels", with([](Spec& s) { s.bits = 8, s.gap = 37; }));
+  good("gap-and-4-colours", with([](Spec& s) { s.bits = 8, s.gap = 37, s.colorsUsed = 4; }));
   good("trailing-bytes", with([](Spec& s) { s.trailing = 9; }));
 
   auto bad = [&](const std::string& name, Bytes bytes, BmpFault fault) {
-    CorpusFile file;
-    file.name = name;
-    file.bytes = std::move(bytes);
-    file.expect = CorpusExpect::kRefused;
-    file.fault = fault;
-    corpus.push_back(file);
+    add(name, std::move(bytes), CorpusExpect::kRefused, fault);
   };
   auto patched = [](const Spec& s, std::function<void(Bytes&)> change) {
     Bytes f = Build(s);
@@ -255,23 +224,14 @@ std::vector<CorpusFile> BmpCorpus() {
   const Spec eight = with([](Spec& s) { s.bits = 8; });
   const Spec rle8 = with([](Spec& s) { s.bits = 8, s.compression = 1, s.absoluteRuns = true; });
   bad("empty", {}, BmpFault::kTooShort);
-  bad("17-bytes", patched(plain, [](Bytes& f) { f.resize(17), FixSize(f); }), BmpFault::kTooShort);
   bad("signature-BA", patched(plain, [](Bytes& f) { f[1] = 'A'; }), BmpFault::kSignature);
   bad("bfsize-plus-1", patched(plain, [](Bytes& f) { Put32(f, 2, static_cast<uint32_t>(f.size() + 1)); }),
       BmpFault::kFileSize);
-  bad("bfsize-zero", patched(plain, [](Bytes& f) { Put32(f, 2, 0); }), BmpFault::kFileSize);
   bad("cut-short-bfsize-kept", patched(plain, [](Bytes& f) { f.pop_back(); }), BmpFault::kFileSize);
   bad("cut-in-header", patched(plain, [](Bytes& f) { f.resize(30), FixSize(f); }), BmpFault::kHeaderSize);
   bad("cut-in-palette", patched(eight, [](Bytes& f) { f.resize(54 + 100), FixSize(f); }), BmpFault::kColourTable);
   bad("cut-in-pixels", patched(plain, [](Bytes& f) { f.resize(f.size() - 5), FixSize(f); }), BmpFault::kPixelData);
-  bad("offbits-past-end", patched(plain, [](Bytes& f) { Put32(f, 10, static_cast<uint32_t>(f.size() + 1)); }),
-      BmpFault::kPixelData);
-  bad("offbits-near-end", patched(plain, [](Bytes& f) { Put32(f, 10, static_cast<uint32_t>(f.size() - 4)); }),
-      BmpFault::kPixelData);
   bad("offbits-huge", patched(plain, [](Bytes& f) { Put32(f, 10, 0xFFFFFFF0u); }), BmpFault::kPixelData);
-  bad("palette-past-end", patched(with([](Spec& s) { s.bits = 8, s.colorsUsed = 4, s.width = 1, s.height = 1; }),
-                                  [](Bytes& f) { Put32(f, 46, 0); }),
-      BmpFault::kColourTable);
   bad("300-colours-8bpp", patched(eight, [](Bytes& f) { Put32(f, 46, 300); }), BmpFault::kColourTable);
   bad("huge-colour-count-24bpp", patched(plain, [](Bytes& f) { Put32(f, 46, 0x40000000); }), BmpFault::kColourTable);
   bad("masks-past-end", patched(with([](Spec& s) { s.bits = 16, s.width = 2, s.height = 1; }),
@@ -280,34 +240,21 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("profile-past-end", patched(with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }),
                                   [](Bytes& f) { Put32(f, 14 + 116, 0x7FFFFFFF); }),
       BmpFault::kColourTable);
-  bad("width-zero", patched(plain, [](Bytes& f) { Put32(f, 18, 0); }), BmpFault::kDimensions);
   bad("width-negative", patched(plain, [](Bytes& f) { Put32(f, 18, 0xFFFFFFF3u); }), BmpFault::kDimensions);
-  bad("height-zero", patched(plain, [](Bytes& f) { Put32(f, 22, 0); }), BmpFault::kDimensions);
   bad("height-int-min", patched(plain, [](Bytes& f) { Put32(f, 22, 0x80000000u); }), BmpFault::kDimensions);
-  bad("core-height-zero", patched(with([](Spec& s) { s.headerSize = 12; }), [](Bytes& f) { Put16(f, 20, 0); }),
-      BmpFault::kDimensions);
-  bad("width-int-max", patched(plain, [](Bytes& f) { Put32(f, 18, 0x7FFFFFFF); }), BmpFault::kDimensions);
   bad("30000-squared", patched(plain, [](Bytes& f) { Put32(f, 18, 30000), Put32(f, 22, 30000); }),
       BmpFault::kDimensions);
   bad("rle8-100000-squared", patched(rle8, [](Bytes& f) { Put32(f, 18, 100000), Put32(f, 22, 100000); }),
       BmpFault::kDimensions);
   bad("16000-squared-no-data", patched(plain, [](Bytes& f) { Put32(f, 18, 16000), Put32(f, 22, 16000); }),
       BmpFault::kPixelData);
-  bad("header-size-64", patched(plain, [](Bytes& f) { Put32(f, 14, 64); }), BmpFault::kHeaderSize);
-  bad("header-size-20", patched(plain, [](Bytes& f) { Put32(f, 14, 20); }), BmpFault::kHeaderSize);
   bad("v5-header-past-end", patched(with([](Spec& s) { s.width = 1, s.height = 1; }),
                                     [](Bytes& f) { Put32(f, 14, 124); }),
       BmpFault::kHeaderSize);
   bad("bits-2", patched(plain, [](Bytes& f) { Put16(f, 28, 2); }), BmpFault::kFormat);
-  bad("bits-0", patched(plain, [](Bytes& f) { Put16(f, 28, 0); }), BmpFault::kFormat);
   bad("jpeg-compression", patched(plain, [](Bytes& f) { Put32(f, 30, 4); }), BmpFault::kFormat);
-  bad("png-compression", patched(plain, [](Bytes& f) { Put32(f, 30, 5); }), BmpFault::kFormat);
-  bad("rle8-with-4-bits", patched(rle8, [](Bytes& f) { Put16(f, 28, 4); }), BmpFault::kFormat);
   bad("bitfields-24bpp", patched(plain, [](Bytes& f) { Put32(f, 30, 3); }), BmpFault::kFormat);
   bad("rle8-top-down", patched(rle8, [](Bytes& f) { Put32(f, 22, static_cast<uint32_t>(-7)); }), BmpFault::kFormat);
-  bad("core-16bpp", patched(with([](Spec& s) { s.headerSize = 12; }), [](Bytes& f) { Put16(f, 24, 16); }),
-      BmpFault::kFormat);
-  bad("rle8-size-image-zero", patched(rle8, [](Bytes& f) { Put32(f, 34, 0); }), BmpFault::kPixelData);
   bad("rle8-size-image-past-end", patched(rle8, [](Bytes& f) { Put32(f, 34, static_cast<uint32_t>(f.size())); }),
       BmpFault::kPixelData);
   // The first row's absolute run claims 200 pixels: its data run past the stream.
@@ -315,46 +262,25 @@ std::vector<CorpusFile> BmpCorpus() {
       BmpFault::kPixelData);
 
   // Streams that are whole but draw outside the picture: the conversion clips them.
-  auto safe = [&](const std::string& name, Bytes bytes) {
-    CorpusFile file;
-    file.name = name;
-    file.bytes = std::move(bytes);
-    file.expect = CorpusExpect::kSafe;
-    corpus.push_back(file);
-  };
-  auto withStream = [](int bits, const Bytes& stream) {
-    Spec s;
-    s.bits = bits;
-    s.compression = bits == 8 ? 1 : 2;
-    Bytes f = Build(s);
-    const size_t offBits = f[10] | f[11] << 8;
-    f.resize(offBits);
+  // Streams that are whole but draw outside the picture: the conversion clips them.
+  auto rle8Stream = [&](const std::string& name, const Bytes& stream) {
+    Bytes f = Build(rle8);
+    f.resize(f[10] | f[11] << 8);
     f.insert(f.end(), stream.begin(), stream.end());
     Put32(f, 34, static_cast<uint32_t>(stream.size()));
     FixSize(f);
-    return f;
+    add(name, f, CorpusExpect::kSafe);
   };
   Bytes longRuns;
   for (int row = 0; row < 12; ++row) longRuns.insert(longRuns.end(), {250, 1, 0, 0});
   longRuns.insert(longRuns.end(), {0, 1});
-  safe("rle8-runs-past-picture", withStream(8, longRuns));
-  safe("rle4-runs-past-picture", withStream(4, longRuns));
-  safe("rle8-delta-past-picture", withStream(8, {3, 2, 0, 2, 200, 200, 5, 3, 0, 1}));
-  safe("rle8-no-end-marker", withStream(8, {13, 1, 0, 0, 13, 2}));
-  safe("rle8-absolute-past-row", withStream(8, {0, 20, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2, 3, 1, 2,
-                                                0, 1}));
-  CorpusFile huge;
-  huge.name = "rle8-20000-squared";
-  huge.bytes = patched(rle8, [](Bytes& f) { Put32(f, 18, 20000), Put32(f, 22, 20000); });
-  huge.expect = CorpusExpect::kTooLargeToConvert;
-  corpus.push_back(huge);
+  rle8Stream("rle8-runs-past-picture", longRuns);
+  rle8Stream("rle8-delta-past-picture", {3, 2, 0, 2, 200, 200, 5, 3, 0, 1});
+  add("rle8-20000-squared", patched(rle8, [](Bytes& f) { Put32(f, 18, 20000), Put32(f, 22, 20000); }),
+      CorpusExpect::kTooLargeToConvert);
   return corpus;
 }
 
-uint32_t PatternColour(const CorpusFile& file, int x, int y) {
-  return kColours[PatternIndex(x, y, file.levels)];
-}
-
 uint32_t PaintedColour(const CorpusFile& file, int x, int y) {
-  return PatternColour(file, x, file.rowsTopFirst ? y : file.height - 1 - y);
+  return kColours[PatternIndex(x, file.rowsTopFirst ? y : file.height - 1 - y, file.levels)];
 }

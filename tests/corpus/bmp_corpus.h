@@ -27,7 +27,6 @@ struct CorpusFile {
 
 std::vector<CorpusFile> BmpCorpus();
 
-// The colour (0x00RRGGBB) of pixel (x, y) of the picture as it is meant to be seen.
-uint32_t PatternColour(const CorpusFile& file, int x, int y);
-// The colour the "-b" command paints at (x, y) of the unscaled picture area: flipped.
+// The colour (0x00RRGGBB) that "-b" paints at (x, y) of the unscaled picture area: the
+// pattern (x + y(y+1)/2) mod levels of the picture as meant to be seen, flipped.
 uint32_t PaintedColour(const CorpusFile& file, int x, int y);

@@ -16,8 +16,8 @@ class RecordingObserver : public RenderObserver {
   bool surfaceOk = true;
   std::vector<std::string> calls;
 
-  bool CreateSurface(const RenderState& state) override {
-    calls.push_back("surface " + std::to_string(state.pictureWidth) + "x" + std::to_string(state.pictureHeight));
+  bool CreateSurface(const RenderState& s) override {
+    calls.push_back("surface " + std::to_string(s.pictureWidth) + "x" + std::to_string(s.pictureHeight));
     return surfaceOk;
   }
   void LayoutMonitor(RenderState&) override { calls.push_back("layout"); }
@@ -33,20 +33,21 @@ class RecordingObserver : public RenderObserver {
 };
 
 struct Rendered {
-  int result;
+  int result = 0;
   RenderState state;
   RecordingObserver observer;
   PreviewError error;
-  RecordCounts counts;
 };
 
 inline void Render(const std::vector<uint8_t>& bytes, Rendered& out) {
-  out.result = RenderPreview(bytes.data(), bytes.size(), out.state, out.observer, &out.error, &out.counts);
+  out.result = RenderPreview(bytes.data(), bytes.size(), out.state, out.observer, &out.error);
 }
 
+using Pixels = std::set<std::pair<int, int>>;
+
 // The pixels of the picture that are not white, as (x, y) pairs.
-inline std::set<std::pair<int, int>> DrawnPixels(const MemoryPicture& picture) {
-  std::set<std::pair<int, int>> drawn;
+inline Pixels DrawnPixels(const MemoryPicture& picture) {
+  Pixels drawn;
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
       if (picture.Pixel(x, y) != kWhitenessPixel) drawn.insert({x, y});
