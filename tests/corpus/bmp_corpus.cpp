@@ -270,6 +270,8 @@ std::vector<CorpusFile> BmpCorpus() {
     Put32(f, 34, static_cast<uint32_t>(stream.size()));
     FixSize(f);
     add(name, f, CorpusExpect::kSafe);
+    corpus.back().width = rle8.width;
+    corpus.back().height = rle8.height;
   };
   Bytes longRuns;
   for (int row = 0; row < 12; ++row) longRuns.insert(longRuns.end(), {250, 1, 0, 0});
