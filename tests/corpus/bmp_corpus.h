@@ -10,7 +10,6 @@
 enum class CorpusExpect {
   kPaints,   // accepted; the painted picture is known pixel for pixel
   kRefused,  // refused by the loader with `fault`
-  kSafe,     // accepted, but what the conversion makes of it is the platform's affair
   kTooLargeToConvert,  // accepted, but no bitmap of its size can be made: background only
 };
 

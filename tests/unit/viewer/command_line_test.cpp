@@ -1,22 +1,9 @@
-// Command words: the exact option, names of at most 255 characters, numbers scanned as %d.
+// The painting commands' rectangles: numbers scanned as %d, names of at most 255 characters.
 #include "viewer/core/command_line.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
-
-TEST(CommandLine, FileNameFollowsTheExactOption) {
-  const struct { std::string text; bool ok; std::string name; } cases[] = {
-      {"-f   C:\\jobs\\a.prn trailing", true, "C:\\jobs\\a.prn"}, {"-f " + std::string(255, 'a'), true, std::string(255, 'a')},
-      {"-f " + std::string(256, 'a'), false, ""}, {"-f", false, ""}, {"-F job", false, ""}, {"-fx job", false, ""}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text.substr(0, 30));
-    std::string name;
-    ASSERT_EQ(ParseFileCommand(c.text.c_str(), "-f", &name), c.ok);
-    if (!c.ok) continue;
-    EXPECT_EQ(name, c.name);
-  }
-}
 
 TEST(CommandLine, RectangleNumbersScanAsPercentD) {
   const struct { std::string text; bool ok; ScreenRect rect; } cases[] = {

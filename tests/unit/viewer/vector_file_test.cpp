@@ -1,4 +1,4 @@
-// The overlay: its header, points scaled and mirrored in x only, a small header centred and
+// The overlay: points scaled and mirrored in x only, a small header centred and
 // cut to its area, and an invalid record ending it after what was drawn.
 #include <gtest/gtest.h>
 
@@ -27,23 +27,6 @@ std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
 }
 
 }  // namespace
-
-TEST(VectorFile, HeaderPitchSignMeansMirrored) {
-  const struct { uint8_t xPitch; int mirrored; uint8_t pitch; } cases[] = {{0x0A, 0, 10}, {0xF6, 1, 10}, {0x80, 1, 128}, {0x7F, 0, 127}};
-  VectorHeader header;
-  for (const auto& c : cases) {
-    const uint8_t data[6] = {0x20, 0x03, 0x58, 0x02, c.xPitch, 200};
-    ASSERT_TRUE(ReadVectorHeader(data, sizeof data, &header));
-    EXPECT_EQ(header.width * 1000 + header.height, 800600);
-    EXPECT_EQ(header.mirrored, c.mirrored);
-    EXPECT_EQ(header.xPitch, c.pitch);
-    EXPECT_EQ(header.yPitch, 200);
-  }
-  EXPECT_FALSE(ReadVectorHeader(std::vector<uint8_t>(5, 10).data(), 5, &header));
-  RenderState empty;
-  SetOverlayScale(VectorHeader{0, 0, 10, 10, 1}, 0, empty);  // no division by zero
-  EXPECT_EQ(empty.scaleX, 0.0f);
-}
 
 TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
