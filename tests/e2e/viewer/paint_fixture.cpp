@@ -100,14 +100,13 @@ void ExpectAreaAndFrame(const ScreenImage& image, const PictureArea& a, bool fra
   }
   if (!framed) return;
   // Each side of the frame within a pixel of its line; one on the far edge shows its inner pixel.
-  const POINT sides[] = {{a.x0 + a.w / 2, a.y0}, {a.x0 + a.w / 2, a.y0 + a.h}, {a.x0, a.y0 + a.h / 2}, {a.x0 + a.w, a.y0 + a.h / 2}};
-  for (const POINT& side : sides) {
-    bool found = false;
-    for (int d = -1; d <= 1; ++d) {
-      const bool vertical = side.y != a.y0 && side.y != a.y0 + a.h;
-      const int x = side.x + (vertical ? d : 0), y = side.y + (vertical ? 0 : d);
-      found = found || (x >= 0 && y >= 0 && x < image.width && y < image.height && image.At(x, y) == kFrameColour);
+  auto frameNear = [&](int x, int y) {
+    for (int d = 0; d < 9; ++d) {
+      const int px = x + d % 3 - 1, py = y + d / 3 - 1;
+      if (px >= 0 && py >= 0 && image.At(px, py) == kFrameColour) return true;
     }
-    EXPECT_TRUE(found) << "frame near " << side.x << "," << side.y;
-  }
+    return false;
+  };
+  EXPECT_TRUE(frameNear(a.x0 + a.w / 2, a.y0) && frameNear(a.x0 + a.w / 2, a.y0 + a.h) && frameNear(a.x0, a.y0 + a.h / 2) &&
+              frameNear(a.x0 + a.w, a.y0 + a.h / 2));
 }

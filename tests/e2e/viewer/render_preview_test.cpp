@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "common/win32/scoped.h"
 #include "tests/e2e/support/process.h"
 #include "tests/e2e/support/screen.h"
 #include "viewer/core/monitor_layout.h"
@@ -29,10 +30,8 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
-uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
-  return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
-}
 uint16_t U16(const std::vector<uint8_t>& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
+uint32_t U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | static_cast<uint32_t>(U16(b, at + 2)) << 16; }
 
 // The sample jobs (NAME.PRN) and their native snapshots (NAME.bmp), made before this test.
 std::string Sample(const std::string& name, const char* extension) {
@@ -49,12 +48,7 @@ std::string CopyJob(const std::string& name) {
   return job;
 }
 
-int DisplayBitsPerPixel() {
-  HDC screen = GetDC(nullptr);
-  const int bits = GetDeviceCaps(screen, BITSPIXEL);
-  ReleaseDC(nullptr, screen);
-  return bits;
-}
+int DisplayBitsPerPixel() { return GetDeviceCaps(ScopedWindowDc(nullptr).get(), BITSPIXEL); }
 
 // Holds every thread of a process while the test looks at its window.
 class ProcessPause {
