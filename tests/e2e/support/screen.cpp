@@ -42,15 +42,17 @@ std::string ArtifactPath(const std::string& name) {
 }
 
 bool SaveBmp(const ScreenImage& image, const std::string& path) {
-  // A 32-bit top-down BMP holds the capture's rows as they are.
-  const DWORD imageSize = static_cast<DWORD>(image.pixels.size() * 4);
+  // A 32-bit top-down BMP holds the capture's rows; a clear fourth byte is not read as alpha.
+  std::vector<uint32_t> pixels(image.pixels);
+  for (uint32_t& p : pixels) p &= 0x00FFFFFFu;
+  const DWORD imageSize = static_cast<DWORD>(pixels.size() * 4);
   BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof(BITMAPINFOHEADER)) + imageSize, 0, 0,
                         sizeof file + sizeof(BITMAPINFOHEADER)};
   BITMAPINFOHEADER header{sizeof header, image.width, -image.height, 1, 32, BI_RGB, imageSize, 0, 0, 0, 0};
   FILE* out = fopen(path.c_str(), "wb");
   if (!out) return false;
   bool ok = fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&header, sizeof header, 1, out) == 1 &&
-            fwrite(image.pixels.data(), 4, image.pixels.size(), out) == image.pixels.size();
+            fwrite(pixels.data(), 4, pixels.size(), out) == pixels.size();
   ok = fclose(out) == 0 && ok;
   return ok;
 }
