@@ -34,17 +34,13 @@ std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, size_t drop) {
 
 }  // namespace
 
-TEST(PreviewFile, PictureFitsInto1024) {
-  const struct { int width, height, pictureWidth, pictureHeight; } cases[] = {
+TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
+  const struct { int width, height, pictureWidth, pictureHeight; } sizes[] = {
       {2000, 1000, 1024, 512}, {1000, 3000, 342, 1024}, {800, 600, 800, 600}, {3000, 1000, 1024, 341}, {20000, 5, 1024, 1}};
-  for (const auto& c : cases) {
+  for (const auto& c : sizes) {
     const PictureSize size = FitPreviewPicture(c.width, c.height);
-    EXPECT_EQ(size.width, c.pictureWidth) << c.width << " x " << c.height;
-    EXPECT_EQ(size.height, c.pictureHeight) << c.width << " x " << c.height;
+    EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(c.pictureWidth, c.pictureHeight)) << c.width << " x " << c.height;
   }
-}
-
-TEST(PreviewFile, ScaleFactorsFollowTheFloatRules) {
   // Bit patterns worked out independently: x keeps pitch x 0.1f in double before the zoom,
   // y rounds it to float first; they differ in the last bit here.
   const struct { uint16_t width, height; uint8_t xPitchByte, yPitch; uint32_t zoom, scaleX, scaleY; int mirrored; } cases[] = {
