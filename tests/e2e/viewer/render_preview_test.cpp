@@ -79,8 +79,8 @@ template <typename Done>
 std::unique_ptr<ProcessPause> RunUntil(TestProcess& viewer, Done done) {
   for (const DWORD start = GetTickCount(); GetTickCount() - start < kTimeout; Sleep(2)) {
     auto pause = std::make_unique<ProcessPause>(viewer.pid());
-    if (!pause->paused() || viewer.Wait(0) != static_cast<DWORD>(-2)) return nullptr;
-    if (done()) return pause;
+    if (viewer.Wait(0) != static_cast<DWORD>(-2)) return nullptr;
+    if (pause->paused() && done()) return pause;
   }
   return nullptr;
 }
@@ -91,8 +91,15 @@ ScreenRect AreaRect(HWND monitor) {
   return {r.left, r.top, r.right, r.bottom};
 }
 
-// The layout hides the area control once the image area is placed.
-bool LaidOut(HWND monitor) { return IsWindow(monitor) && !IsWindowVisible(GetDlgItem(monitor, 1000)); }
+// Holds the job from its start until the layout has placed the image area (and hidden the
+// area control); returns that pause, or none when the job ended first, and the monitor.
+std::unique_ptr<ProcessPause> HoldUntilLaidOut(TestProcess& viewer, HWND* monitor) {
+  return RunUntil(viewer, [&] {
+    const std::vector<HWND> windows = TopLevelWindows(viewer.pid(), "#32770");
+    *monitor = windows.empty() ? nullptr : windows.front();
+    return *monitor && !IsWindowVisible(GetDlgItem(*monitor, 1000));
+  });
+}
 
 // Whether the monitor shows a non-white pixel on the image row a quarter of the way down.
 bool Grown(HWND monitor) {
@@ -173,12 +180,11 @@ TEST(RenderPreview, SnapshotsEqualTheNativeRendering) {
 TEST(RenderPreview, MonitorShowsThePictureGrowingInItsFrameUntilClosed) {
   const std::string job = CopyJob(kSlowJob);
   TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
-  HWND monitor = WaitForWindow(viewer.pid(), "#32770", kTimeout);
-  ASSERT_NE(monitor, nullptr);
+  HWND monitor = nullptr;
+  ASSERT_TRUE(HoldUntilLaidOut(viewer, &monitor)) << "the job ended before its monitor was laid out";
   EXPECT_EQ(WindowText(monitor), "QEX Engrave Monitor");
   EXPECT_EQ(GetWindowLongA(monitor, GWL_STYLE) & WS_SYSMENU, 0);
   {
-    ASSERT_TRUE(RunUntil(viewer, [monitor] { return LaidOut(monitor); }));
     const auto pause = RunUntil(viewer, [monitor] { return Grown(monitor); });
     ASSERT_TRUE(pause) << "the job ended before the monitor could be looked at";
     RECT window{};
@@ -211,10 +217,9 @@ TEST(RenderPreview, SecondCopyAndEscLeaveTheJobRendering) {
   const std::string picture = MakeTempDir("keep") + "\\keep.bmp";
   std::ofstream(picture) << "x";
   TestProcess viewer(ProgramPath("QexView.exe"), "-f " + first);
-  HWND monitor = WaitForWindow(viewer.pid(), "#32770", kTimeout);
-  ASSERT_NE(monitor, nullptr);
+  HWND monitor = nullptr;
   {
-    const auto pause = RunUntil(viewer, [monitor] { return LaidOut(monitor); });
+    const auto pause = HoldUntilLaidOut(viewer, &monitor);
     ASSERT_TRUE(pause) << "the first job ended before the second copy started";
     TestProcess other(ProgramPath("QexView.exe"), "-f " + second);
     EXPECT_EQ(other.Wait(kTimeout), static_cast<DWORD>(-1));
