@@ -10,7 +10,6 @@
 enum class CorpusExpect {
   kPaints,   // accepted; the painted picture is known pixel for pixel
   kRefused,  // refused by the loader with `fault`
-  kSafe,     // accepted, but what the conversion makes of it is the platform's affair
   kTooLargeToConvert,  // accepted, but no bitmap of its size can be made: background only
 };
 
@@ -27,7 +26,6 @@ struct CorpusFile {
 
 std::vector<CorpusFile> BmpCorpus();
 
-// The colour (0x00RRGGBB) of pixel (x, y) of the picture as it is meant to be seen.
-uint32_t PatternColour(const CorpusFile& file, int x, int y);
-// The colour the "-b" command paints at (x, y) of the unscaled picture area: flipped.
+// The colour (0x00RRGGBB) that "-b" paints at (x, y) of the unscaled picture area: the
+// pattern (x + y(y+1)/2) mod levels of the picture as meant to be seen, flipped.
 uint32_t PaintedColour(const CorpusFile& file, int x, int y);

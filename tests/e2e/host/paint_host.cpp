@@ -1,66 +1,42 @@
-// A window for the painting tests: a borderless popup at a known screen place, filled
-// with one colour above row `stripeTop` and another from there down.
-// Usage: paint_host.exe x y width height colour stripeTop stripeColour (colours 0xRRGGBB)
+// A window for the painting tests: a borderless popup at (40, 30) of 520 x 420 pixels,
+// RGB 0x336699 above row 302 and 0xC8B464 from there down (the colours in paint_fixture.h).
 #include <windows.h>
-
-#include <cstdio>
 
 namespace {
 
-COLORREF g_colour;
-COLORREF g_stripeColour;
-int g_stripeTop;
-
-COLORREF FromRgb(unsigned rgb) { return RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF); }
-
-void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+void Fill(HDC dc, int top, int bottom, COLORREF colour) {
   HBRUSH brush = CreateSolidBrush(colour);
-  const RECT area{left, top, right, bottom};
+  const RECT area{0, top, 520, bottom};
   FillRect(dc, &area, brush);
   DeleteObject(brush);
 }
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window, &paint);
-      RECT client;
-      GetClientRect(window, &client);
-      Fill(dc, 0, 0, client.right, g_stripeTop, g_colour);
-      Fill(dc, 0, g_stripeTop, client.right, client.bottom, g_stripeColour);
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_ERASEBKGND) return 1;
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    Fill(dc, 0, 302, RGB(0x33, 0x66, 0x99));
+    Fill(dc, 302, 420, RGB(0xC8, 0xB4, 0x64));
+    EndPaint(window, &paint);
+    return 0;
   }
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  int x = 0, y = 0, width = 0, height = 0;
-  unsigned colour = 0, stripeColour = 0;
-  if (sscanf(commandLine, "%d %d %d %d %x %d %x", &x, &y, &width, &height, &colour, &g_stripeTop, &stripeColour) != 7) {
-    return 2;
-  }
-  g_colour = FromRgb(colour);
-  g_stripeColour = FromRgb(stripeColour);
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   WNDCLASSA windowClass{};
   windowClass.lpfnWndProc = HostProc;
   windowClass.hInstance = instance;
   windowClass.lpszClassName = "QexPaintHost";
   RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(WS_EX_TOPMOST, "QexPaintHost", "host", WS_POPUP | WS_VISIBLE, x, y, width, height,
-                                nullptr, nullptr, instance, nullptr);
-  if (!window) return 3;
-  UpdateWindow(window);
+  if (!CreateWindowExA(WS_EX_TOPMOST, "QexPaintHost", "host", WS_POPUP | WS_VISIBLE, 40, 30, 520, 420, nullptr, nullptr,
+                       instance, nullptr)) {
+    return 3;
+  }
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
   return 0;

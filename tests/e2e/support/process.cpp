@@ -61,12 +61,10 @@ struct WindowSearch {
 BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
   char cls[64] = "";
+  GetWindowThreadProcessId(window, &pid);
   GetClassNameA(window, cls, sizeof cls);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0) {
-    search->found.push_back(window);
-  }
+  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0) search->found.push_back(window);
   return TRUE;
 }
 }  // namespace
@@ -78,13 +76,11 @@ std::vector<HWND> TopLevelWindows(DWORD pid, const char* className) {
 }
 
 HWND WaitForWindow(DWORD pid, const char* className, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    std::vector<HWND> windows = TopLevelWindows(pid, className);
+  for (const DWORD start = GetTickCount(); GetTickCount() - start <= timeoutMs; Sleep(20)) {
+    const std::vector<HWND> windows = TopLevelWindows(pid, className);
     if (!windows.empty()) return windows.front();
-    if (GetTickCount() - start > timeoutMs) return nullptr;
-    Sleep(20);
   }
+  return nullptr;
 }
 
 std::string WindowText(HWND window) {

@@ -21,12 +21,7 @@ ScreenImage CaptureScreen(const RECT& area) {
     BitBlt(memory.get(), 0, 0, image.width, image.height, screen.get(), area.left, area.top, SRCCOPY);
   }
   BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = image.width;
-  info.bmiHeader.biHeight = -image.height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  info.bmiHeader = BITMAPINFOHEADER{sizeof info.bmiHeader, image.width, -image.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   GetDIBits(memory.get(), bitmap.get(), 0, image.height, image.pixels.data(), &info, DIB_RGB_COLORS);
   return image;
 }
@@ -47,32 +42,17 @@ std::string ArtifactPath(const std::string& name) {
 }
 
 bool SaveBmp(const ScreenImage& image, const std::string& path) {
-  const int stride = (image.width * 3 + 3) & ~3;
-  const DWORD imageSize = static_cast<DWORD>(stride) * image.height;
-  BITMAPFILEHEADER file{};
-  BITMAPINFOHEADER header{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + imageSize;
-  header.biSize = sizeof header;
-  header.biWidth = image.width;
-  header.biHeight = image.height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  std::vector<uint8_t> rows(imageSize, 0);
-  for (int y = 0; y < image.height; ++y) {
-    uint8_t* row = &rows[static_cast<size_t>(image.height - 1 - y) * stride];
-    for (int x = 0; x < image.width; ++x) {
-      const uint32_t p = image.At(x, y);
-      row[3 * x] = static_cast<uint8_t>(p);
-      row[3 * x + 1] = static_cast<uint8_t>(p >> 8);
-      row[3 * x + 2] = static_cast<uint8_t>(p >> 16);
-    }
-  }
+  // A 32-bit top-down BMP holds the capture's rows; a clear fourth byte is not read as alpha.
+  std::vector<uint32_t> pixels(image.pixels);
+  for (uint32_t& p : pixels) p &= 0x00FFFFFFu;
+  const DWORD imageSize = static_cast<DWORD>(pixels.size() * 4);
+  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof file + sizeof(BITMAPINFOHEADER)) + imageSize, 0, 0,
+                        sizeof file + sizeof(BITMAPINFOHEADER)};
+  BITMAPINFOHEADER header{sizeof header, image.width, -image.height, 1, 32, BI_RGB, imageSize, 0, 0, 0, 0};
   FILE* out = fopen(path.c_str(), "wb");
   if (!out) return false;
   bool ok = fwrite(&file, sizeof file, 1, out) == 1 && fwrite(&header, sizeof header, 1, out) == 1 &&
-            fwrite(rows.data(), 1, rows.size(), out) == rows.size();
+            fwrite(pixels.data(), 4, pixels.size(), out) == pixels.size();
   ok = fclose(out) == 0 && ok;
   return ok;
 }

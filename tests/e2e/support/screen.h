@@ -21,5 +21,5 @@ ScreenImage CaptureClient(HWND window);
 
 // Path of a test artifact in build/win32/artifacts (created on demand).
 std::string ArtifactPath(const std::string& name);
-// Writes the image as a 24-bit BMP (scripts/test.sh turns artifacts into PNG files).
+// Writes the image as a BMP (scripts/test.sh turns artifacts into PNG files).
 bool SaveBmp(const ScreenImage& image, const std::string& path);

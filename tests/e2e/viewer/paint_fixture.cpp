@@ -1,21 +1,19 @@
-// A host window to paint into, the viewer run as a painter, and reading back the result.
+// The host window the painting commands paint into, the viewer run as a painter, and a
+// test picture to paint.
 #include "tests/e2e/viewer/paint_fixture.h"
 
-#include <cstdio>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
 #include <fstream>
 
 namespace {
 const DWORD kTimeout = 20000;
 }
 
-PaintHost::PaintHost(int stripeTop, uint32_t stripeColour) : stripeTop_(stripeTop), stripeColour_(stripeColour) {
-  char arguments[128];
-  snprintf(arguments, sizeof arguments, "%d %d %d %d %x %d %x", kHostX, kHostY, kHostWidth, kHostHeight,
-           kHostColour, stripeTop, stripeColour);
-  process_ = std::make_unique<TestProcess>(ProgramPath("paint_host.exe"), arguments);
-  if (!process_->started()) return;
-  window_ = WaitForWindow(process_->pid(), "QexPaintHost", kTimeout);
-  ready_ = window_ != nullptr && WaitUntilPlain();
+PaintHost::PaintHost() : process_(ProgramPath("paint_host.exe"), "") {
+  window_ = process_.started() ? WaitForWindow(process_.pid(), "QexPaintHost", kTimeout) : nullptr;
+  ready_ = window_ != nullptr && Restore();
 }
 
 ScreenImage PaintHost::Capture() const {
@@ -25,30 +23,24 @@ ScreenImage PaintHost::Capture() const {
 bool PaintHost::Untouched(const ScreenImage& image) const {
   if (image.width != kHostWidth || image.height != kHostHeight) return false;
   for (int y = 0; y < image.height; ++y) {
-    const uint32_t expected = y < stripeTop_ ? kHostColour : stripeColour_;
     for (int x = 0; x < image.width; ++x) {
-      if (image.At(x, y) != expected) return false;
+      if (image.At(x, y) != (y < kAreaHeight + 2 ? kHostColour : kStripe)) return false;
     }
   }
   return true;
 }
 
-bool PaintHost::WaitUntilPlain() {
+bool PaintHost::Restore() {
+  InvalidateRect(window_, nullptr, TRUE);
   for (DWORD start = GetTickCount(); GetTickCount() - start < kTimeout; Sleep(50)) {
     if (Untouched(Capture())) return true;
   }
   return false;
 }
 
-bool PaintHost::Restore() {
-  InvalidateRect(window_, nullptr, TRUE);
-  return WaitUntilPlain();
-}
-
 std::string HostRect(int x, int y, int width, int height) {
-  const int left = kHostX + x;
-  const int top = kHostY + y;
-  return std::to_string(left) + " " + std::to_string(top) + " " + std::to_string(left + width - 1) + " " +
+  const int left = kHostX + x, top = kHostY + y;
+  return " " + std::to_string(left) + " " + std::to_string(top) + " " + std::to_string(left + width - 1) + " " +
          std::to_string(top + height - 1);
 }
 
@@ -61,10 +53,7 @@ DWORD RunPainter(const std::string& arguments) {
   return painter.Wait(kTimeout);
 }
 
-uint32_t Logical(double u, double v) {
-  if (u < 0.25) return kBlue;
-  return v < 0.5 ? kRed : kGreen;
-}
+uint32_t Logical(double u, double v) { return u < 0.25 ? kBlue : v < 0.5 ? kRed : kGreen; }
 
 std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
   const int stride = (width * 3 + 3) & ~3;
@@ -73,9 +62,8 @@ std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
   auto put32 = [&](size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i) f[at + i] = static_cast<uint8_t>(v >> (8 * i));
   };
-  f[0] = 'B', f[1] = 'M';
+  f[0] = 'B', f[1] = 'M', f[26] = 1, f[28] = 24;
   put32(2, size), put32(10, 54), put32(14, 40), put32(18, width), put32(22, height);
-  f[26] = 1, f[28] = 24;
   for (int stored = 0; stored < height; ++stored) {
     const int y = rowsTopFirst ? stored : height - 1 - stored;
     for (int x = 0; x < width; ++x) {
@@ -88,17 +76,37 @@ std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool ColourNear(const ScreenImage& image, int x, int y, int slack, uint32_t colour) {
-  for (int dy = -slack; dy <= slack; ++dy) {
-    for (int dx = -slack; dx <= slack; ++dx) {
-      const int px = x + dx;
-      const int py = y + dy;
-      if (px >= 0 && py >= 0 && px < image.width && py < image.height && image.At(px, py) == colour) return true;
+bool NearFrame(int x, int y, const PictureArea& a) {
+  const bool withinX = x >= a.x0 - 1 && x <= a.x0 + a.w + 1, withinY = y >= a.y0 - 1 && y <= a.y0 + a.h + 1;
+  return (withinX && (std::abs(y - a.y0) <= 1 || std::abs(y - (a.y0 + a.h)) <= 1)) ||
+         (withinY && (std::abs(x - a.x0) <= 1 || std::abs(x - (a.x0 + a.w)) <= 1));
+}
+
+void ExpectAreaAndFrame(const ScreenImage& image, const PictureArea& a, bool framed) {
+  for (int x = 0; x < kHostWidth; ++x) {
+    ASSERT_EQ(image.At(x, kAreaHeight), kHostColour) << "row B, x " << x;
+    ASSERT_EQ(image.At(x, kAreaHeight + 1), kHostColour) << "row B + 1, x " << x;
+  }
+  for (int y = 0; y < kAreaHeight; ++y) {
+    ASSERT_EQ(image.At(kAreaWidth, y), kHostColour) << "column A, y " << y;
+    for (int x = 0; x < kAreaWidth; ++x) {
+      const bool inside = x >= a.x0 && x < a.x0 + a.w && y >= a.y0 && y < a.y0 + a.h;
+      if (framed && (inside || NearFrame(x, y, a))) continue;
+      ASSERT_EQ(image.At(x, y), kStripe) << "background at " << x << "," << y;
     }
   }
-  return false;
+  if (!framed) return;
+  // Each side of the frame within a pixel of its line; one on the far edge shows its inner pixel.
+  auto frameNear = [&](int x, int y) {
+    for (int d = 0; d < 9; ++d) {
+      const int px = x + d % 3 - 1, py = y + d / 3 - 1;
+      if (px >= 0 && py >= 0 && image.At(px, py) == kFrameColour) return true;
+    }
+    return false;
+  };
+  EXPECT_TRUE(frameNear(a.x0 + a.w / 2, a.y0) && frameNear(a.x0 + a.w / 2, a.y0 + a.h) && frameNear(a.x0, a.y0 + a.h / 2) &&
+              frameNear(a.x0 + a.w, a.y0 + a.h / 2));
 }

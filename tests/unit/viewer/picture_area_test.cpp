@@ -1,58 +1,35 @@
-// The painted rectangle's size and where the fitted picture sits in it.
+// The painted rectangle's size from its inclusive edges and the fitted picture's place in it.
+#include "viewer/core/picture_area.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
-
-#include "viewer/core/picture_area.h"
-
-namespace {
+#include <utility>
+#include <vector>
 
 TEST(PictureArea, RectangleSizeCountsBothEdges) {
-  struct Case {
-    ScreenRect rect;
-    bool ok;
-    int width;
-    int height;
-  } cases[] = {
-      {{100, 100, 499, 399}, true, 400, 300},
-      {{5, 5, 5, 5}, true, 1, 1},
-      {{-10, -20, 9, 19}, true, 20, 40},
-      {{10, 10, 9, 20}, false, 0, 0},
-      {{10, 10, 20, 9}, false, 0, 0},
-      {{INT_MIN, 0, INT_MAX, 10}, false, 0, 0},
+  const struct { ScreenRect rect; bool ok; int width, height; } cases[] = {
+      {{100, 100, 499, 399}, true, 400, 300}, {{5, 5, 5, 5}, true, 1, 1},      {{-10, -20, 9, 19}, true, 20, 40},
+      {{10, 10, 9, 20}, false, 0, 0},         {{10, 10, 20, 9}, false, 0, 0},  {{INT_MIN, 0, INT_MAX, 10}, false, 0, 0},
       {{0, 0, 10, INT_MAX - 2}, false, 0, 0},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.rect.left << " " << c.rect.top << " " << c.rect.right << " " << c.rect.bottom);
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     ASSERT_EQ(RectangleSize(c.rect, &width, &height), c.ok);
     if (!c.ok) continue;
-    EXPECT_EQ(width, c.width);
-    EXPECT_EQ(height, c.height);
+    EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.width, c.height));
   }
 }
 
 TEST(PictureArea, FittedPictureIsCentred) {
-  struct Case {
-    int pictureWidth, pictureHeight, areaWidth, areaHeight;
-    PictureArea expected;
-  } cases[] = {
-      {200, 100, 400, 300, {100, 100, 200, 100}},
-      {1000, 500, 400, 300, {0, 50, 400, 200}},
-      {500, 1000, 400, 300, {125, 0, 150, 300}},
-      {800, 600, 400, 300, {0, 0, 400, 299}},
-      {13, 7, 400, 300, {193, 146, 13, 7}},
-      {0, 0, 10, 10, {5, 5, 0, 0}},
+  const struct { int pictureWidth, pictureHeight; PictureArea expected; } cases[] = {  // into 400 x 300
+      {200, 100, {100, 100, 200, 100}}, {1000, 500, {0, 50, 400, 200}}, {500, 1000, {125, 0, 150, 300}},
+      {800, 600, {0, 0, 400, 299}},     {13, 7, {193, 146, 13, 7}},     {0, 0, {200, 150, 0, 0}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.pictureWidth << "x" << c.pictureHeight);
-    const PictureArea area = PlacePicture(c.pictureWidth, c.pictureHeight, c.areaWidth, c.areaHeight);
-    EXPECT_EQ(area.x0, c.expected.x0);
-    EXPECT_EQ(area.y0, c.expected.y0);
-    EXPECT_EQ(area.w, c.expected.w);
-    EXPECT_EQ(area.h, c.expected.h);
+    const PictureArea a = PlacePicture(c.pictureWidth, c.pictureHeight, 400, 300);
+    EXPECT_EQ(std::vector<int>({a.x0, a.y0, a.w, a.h}), std::vector<int>({c.expected.x0, c.expected.y0, c.expected.w, c.expected.h}));
   }
 }
-
-}  // namespace

@@ -1,7 +1,10 @@
+// Preview files: picture size, float scale factors, what each record draws, and every
+// malformed input refused at its offset with the records before it kept.
 #include "viewer/core/preview_file.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "recording_observer.h"
@@ -14,51 +17,39 @@ uint32_t Bits(float value) {
   return bits;
 }
 
+Pixels Box(int left, int top, int right, int bottom) {
+  Pixels pixels;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) pixels.insert({x, y});
+  }
+  return pixels;
+}
+
+PreviewBuilder Job(uint8_t pitch = 10) { return PreviewBuilder(20, 20, pitch, pitch); }
+
+std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, size_t drop) {
+  bytes.resize(bytes.size() - drop);
+  return bytes;
+}
+
 }  // namespace
 
-TEST(PreviewFile, PictureFitsInto1024) {
-  struct Case {
-    int width, height, pictureWidth, pictureHeight;
-  } const cases[] = {
-      {2000, 1000, 1024, 512}, {1000, 3000, 342, 1024}, {800, 600, 800, 600},   {1024, 1024, 1024, 1024},
-      {1025, 1025, 1024, 1024}, {1024, 1025, 1024, 1024}, {3000, 1000, 1024, 341}, {1500, 3001, 512, 1024},
-      {20000, 5, 1024, 1},     {5, 20000, 1, 1024},
-  };
-  for (const Case& c : cases) {
+TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
+  const struct { int width, height, pictureWidth, pictureHeight; } sizes[] = {
+      {2000, 1000, 1024, 512}, {1000, 3000, 342, 1024}, {800, 600, 800, 600}, {3000, 1000, 1024, 341}, {20000, 5, 1024, 1}};
+  for (const auto& c : sizes) {
     const PictureSize size = FitPreviewPicture(c.width, c.height);
-    EXPECT_EQ(size.width, c.pictureWidth) << c.width << " x " << c.height;
-    EXPECT_EQ(size.height, c.pictureHeight) << c.width << " x " << c.height;
+    EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(c.pictureWidth, c.pictureHeight)) << c.width << " x " << c.height;
   }
-}
-
-TEST(PreviewFile, HeaderOnlyGivesAWhitePicture) {
-  Rendered r;
-  Render(PreviewBuilder(2000, 1000, 0x0A, 10).bytes(), r);
-  ASSERT_EQ(r.result, 0);
-  EXPECT_EQ(r.state.headerWidth, 2000);
-  EXPECT_EQ(r.state.pictureWidth, 1024);
-  EXPECT_EQ(r.state.pictureHeight, 512);
-  EXPECT_EQ(r.state.picture.width(), 1024);
-  EXPECT_TRUE(DrawnPixels(r.state.picture).empty());
-  EXPECT_EQ(r.observer.calls, (std::vector<std::string>{"surface 1024x512", "layout"}));
-}
-
-TEST(PreviewFile, ScaleFactorsFollowTheFloatRules) {
-  // Expected bit patterns worked out independently from the rules: x keeps pitch x 0.1f in
-  // double before the zoom, y rounds it to float first; they differ in the last bit here.
-  struct Case {
-    uint16_t width, height;
-    uint8_t xPitchByte, yPitch;
-    uint32_t zoom, scaleX, scaleY;
-    int mirrored;
-  } const cases[] = {
+  // Bit patterns worked out independently: x keeps pitch x 0.1f in double before the zoom,
+  // y rounds it to float first; they differ in the last bit here.
+  const struct { uint16_t width, height; uint8_t xPitchByte, yPitch; uint32_t zoom, scaleX, scaleY; int mirrored; } cases[] = {
       {1500, 500, 3, 3, 0x3f2ec33e, 0x3e51b717, 0x3e51b718, 0},
       {1500, 500, 0xF9, 7, 0x3f2ec33e, 0x3ef4aaf1, 0x3ef4aaf0, 1},
       {5000, 100, 0xFD, 6, 0x3e51b717, 0x3d7ba882, 0x3dfba883, 1},
-      {100, 100, 10, 10, 0x3f800000, 0x3f800000, 0x3f800000, 0},
       {100, 100, 0x80, 255, 0x3f800000, 0x414ccccd, 0x41cc0000, 1},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
     Rendered r;
     Render(PreviewBuilder(c.width, c.height, c.xPitchByte, c.yPitch).bytes(), r);
@@ -68,127 +59,94 @@ TEST(PreviewFile, ScaleFactorsFollowTheFloatRules) {
     EXPECT_EQ(Bits(r.state.scaleY), c.scaleY);
     EXPECT_EQ(r.state.mirrored, c.mirrored);
   }
-  Rendered r;
-  Render(PreviewBuilder(1000, 3000, 10, 10).bytes(), r);
-  EXPECT_EQ(r.state.zoom, 0.342f);
 }
 
-TEST(PreviewFile, FilledRectOriginMovesTheTopEdgeOnly) {
-  Rendered r;
-  Render(PreviewBuilder(300, 300, 10, 10).FilledRect(100, 5, 10, 7, 150, 1).bytes(), r);
-  ASSERT_EQ(r.result, 0);
-  const auto drawn = DrawnPixels(r.state.picture);
-  EXPECT_EQ(drawn.size(), 2u * 40u);
-  EXPECT_EQ(*drawn.begin(), std::make_pair(5, 110));
-  EXPECT_EQ(*drawn.rbegin(), std::make_pair(6, 149));
-  EXPECT_EQ(r.state.picture.Pixel(5, 110), DevicePixel(0x000000FF));
-}
-
-TEST(PreviewFile, FilledRectScalesAndTruncates) {
-  // Pitch 5: scale 0.5; 3 -> 1, 9 -> 4; the origin is added before scaling.
-  Rendered r;
-  Render(PreviewBuilder(20, 20, 5, 5).FilledRect(1, 3, 2, 9, 7, 0).bytes(), r);
-  ASSERT_EQ(r.result, 0);
-  const auto drawn = DrawnPixels(r.state.picture);
-  EXPECT_EQ(drawn, (std::set<std::pair<int, int>>{{1, 1}, {2, 1}, {3, 1}, {1, 2}, {2, 2}, {3, 2}}));
-}
-
-TEST(PreviewFile, LineRunsDrawEverySegmentOnOneRow) {
-  struct Case {
-    const char* name;
-    std::vector<std::pair<int16_t, int16_t>> segments;
-    uint8_t pitch;
-    std::set<int> columns;  // on row trunc(4 x scale)
-  } const cases[] = {
-      {"two segments", {{1, 4}, {10, 8}}, 10, {1, 2, 3, 9, 10}},
-      {"half scale, truncation toward zero", {{3, -1}}, 5, {1}},
-      {"outside the picture", {{-20, -10}, {30, 40}}, 10, {}},
+TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
+  const struct { const char* name; std::vector<uint8_t> bytes; Pixels expected; } cases[] = {
+      {"origin moves the top edge only", PreviewBuilder(300, 300, 10, 10).FilledRect(100, 5, 10, 7, 150, 1).bytes(),
+       Box(5, 110, 7, 150)},
+      {"rectangle at half scale", Job(5).FilledRect(1, 3, 2, 9, 7, 0).bytes(), Box(1, 1, 4, 3)},
+      {"line runs draw start, not end", Job().LineRuns(2, 4, {{1, 4}, {10, 8}}).bytes(),
+       Pixels{{1, 4}, {2, 4}, {3, 4}, {9, 4}, {10, 4}}},
+      {"line run at half scale", Job(5).LineRuns(2, 4, {{3, -1}}).bytes(), Pixels{{1, 2}}},
+      {"line runs outside", Job().LineRuns(2, 4, {{-20, -10}, {30, 40}}).bytes(), {}},
+      {"runs without segments, a stray last byte",
+       Job().LineRunsHeader(0, 3, 5).LineRunsHeader(-32768, 3, 5).Empty().FilledRect(0, 0, 0, 1, 1, 0).U8(0xFF).bytes(),
+       Pixels{{0, 0}}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     Rendered r;
-    Render(PreviewBuilder(20, 20, c.pitch, c.pitch).LineRuns(2, 4, c.segments).bytes(), r);
-    ASSERT_EQ(r.result, 0) << c.name;
-    std::set<std::pair<int, int>> expected;
-    const int y = c.pitch == 10 ? 4 : 2;
-    for (int x : c.columns) expected.insert({x, y});
-    EXPECT_EQ(DrawnPixels(r.state.picture), expected) << c.name;
+    Render(c.bytes, r);
+    ASSERT_EQ(r.result, 0) << r.error.reason;
+    EXPECT_EQ(DrawnPixels(r.state.picture), c.expected);
   }
 }
 
-TEST(PreviewFile, LineRunsWithoutSegmentsConsumeTheirHeader) {
-  for (int16_t count : {1, 0, -1, -32768}) {
+TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
+  const PreviewBuilder job(64, 32, 10, 10);
+  const BandFields one{0, 0, 0, 64, 1, 1, 0, kRopSrcInvert};
+  const struct { const char* name; std::vector<uint8_t> bytes; size_t offset; const char* reason; } cases[] = {
+      {"header cut short", {0x10, 0x00, 0x10, 0x00, 0x0A}, 5, "header cut short"},
+      {"height 0", PreviewBuilder(10, 0, 10, 10).bytes(), 2, "header width or height is 0"},
+      {"tag -3", PreviewBuilder(job).Empty().U16(0xFFFD).bytes(), 8, "unknown record tag -3"},
+      {"rect cut short", Cut(PreviewBuilder(job).FilledRect(1, 2, 3, 4, 5, 6).bytes(), 1), 8, "filled rectangle cut short"},
+      {"rect pen 8", PreviewBuilder(job).FilledRect(1, 2, 3, 4, 5, 8).bytes(), 18, "pen 8 is not below 8"},
+      {"runs pen 9", PreviewBuilder(job).LineRunsHeader(1, 9, 0).bytes(), 10, "pen 9 is not below 8"},
+      {"segment cut short", Cut(PreviewBuilder(job).LineRuns(0, 1, {{1, 2}, {3, 4}}).bytes(), 1), 20,
+       "line segment 2 of 2 cut short"},
+      {"band pen 65535", PreviewBuilder(job).RasterBand({0, 0, 0, 64, 1, 1, 0xFFFF, kRopSrcInvert}, {0}).bytes(), 20,
+       "pen 65535 is not below 8"},
+      {"raster op cut short", Cut(PreviewBuilder(job).RasterBandHeader(one).bytes(), 1), 22, "raster operation cut short"},
+      {"band claims 4 GB", PreviewBuilder(job).RasterBand({0, 0, 0, 64, 65535, 65535, 0, kRopSrcInvert}, {1, 2, 3}).bytes(),
+       26, "raster band announces 4294836225 bytes of rows, 3 left"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     Rendered r;
-    Render(PreviewBuilder(20, 20, 10, 10).LineRunsHeader(count, 3, 5).FilledRect(0, 0, 0, 1, 1, 0).bytes(), r);
-    ASSERT_EQ(r.result, 0) << count;
-    EXPECT_EQ(DrawnPixels(r.state.picture), (std::set<std::pair<int, int>>{{0, 0}})) << count;
-    EXPECT_EQ(r.counts.lineRuns, 1u);
-    EXPECT_EQ(r.counts.filledRects, 1u);
+    Render(c.bytes, r);
+    EXPECT_EQ(r.result, -1);
+    EXPECT_EQ(r.error.offset, c.offset);
+    EXPECT_EQ(r.error.reason, c.reason);
   }
+  Rendered kept, refused;
+  Render(PreviewBuilder(job).FilledRect(0, 1, 1, 2, 2, 0).U16(0xFFFD).FilledRect(0, 3, 3, 4, 4, 0).bytes(), kept);
+  EXPECT_EQ(kept.result, -1);
+  EXPECT_EQ(DrawnPixels(kept.state.picture), Box(1, 1, 2, 2));
+  refused.observer.surfaceOk = false;
+  Render(PreviewBuilder(job).FilledRect(0, 1, 1, 2, 2, 0).bytes(), refused);
+  EXPECT_EQ(refused.result, -1);
+  EXPECT_EQ(refused.observer.calls, std::vector<std::string>{"surface 64x32"});
 }
 
-TEST(PreviewFile, RecordsAreCountedAndAStrayByteEndsTheFile) {
-  Rendered r;
-  BandFields band;
-  band.rowCount = 1;
-  band.bytesPerRow = 1;
-  Render(PreviewBuilder(20, 20, 10, 10).Empty().RasterBand(band, {0x80}).Empty().LineRuns(0, 1, {}).U8(0xFF).bytes(), r);
-  ASSERT_EQ(r.result, 0);
-  EXPECT_EQ(r.counts.emptyRecords, 2u);
-  EXPECT_EQ(r.counts.rasterBands, 1u);
-  EXPECT_EQ(r.counts.lineRuns, 1u);
-}
-
-namespace {
-
-std::string WriteTemp(const std::string& leaf, const std::vector<uint8_t>& bytes) {
-  const std::string name = ::testing::TempDir() + leaf;
-  FILE* file = std::fopen(name.c_str(), "wb");
-  if (file) {
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
-  return name;
-}
-
-}  // namespace
-
-TEST(PreviewFile, FileRendersAsTheSameBytesInMemory) {
+TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
   // A band larger than one piece of the file reader, records around it, a stray last byte.
-  BandFields band;
-  band.originX = 3;
-  band.bandWidth = 4000;
-  band.rowCount = 600;
-  band.bytesPerRow = 500;
   std::vector<uint8_t> rows(300000);
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
-  const std::vector<uint8_t> bytes = PreviewBuilder(4000, 700, 10, 10)
+  const std::vector<uint8_t> whole = PreviewBuilder(4000, 700, 10, 10)
                                          .FilledRect(0, 2, 3, 40, 50, 6)
-                                         .RasterBand(band, rows)
+                                         .RasterBand({0, 3, 0, 4000, 600, 500, 0, kRopSrcInvert}, rows)
                                          .LineRuns(1, 650, {{0, 3000}})
                                          .U8(0xFA)
                                          .bytes();
-  const std::string name = WriteTemp("preview_file_test.prn", bytes);
-  Rendered fromFile, fromMemory;
-  EXPECT_EQ(ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error, &fromFile.counts), 0);
-  Render(bytes, fromMemory);
-  ASSERT_EQ(fromMemory.result, 0);
-  EXPECT_EQ(fromFile.observer.calls, fromMemory.observer.calls);
-  EXPECT_EQ(DrawnPixels(fromFile.state.picture), DrawnPixels(fromMemory.state.picture));
-  EXPECT_EQ(fromFile.counts.rasterBands, 1u);
-  EXPECT_EQ(fromFile.counts.lineRuns, 1u);
-
-  // Cut inside the band: the same failure, at the same offset, as in memory.
-  const std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + 200000);
-  WriteTemp("preview_file_test.prn", cut);
-  Rendered cutFile, cutMemory;
-  EXPECT_EQ(ReadPreviewFile(name.c_str(), cutFile.state, cutFile.observer, &cutFile.error), -1);
-  Render(cut, cutMemory);
-  EXPECT_EQ(cutFile.error.offset, cutMemory.error.offset);
-  EXPECT_EQ(cutFile.error.reason, cutMemory.error.reason);
-  EXPECT_EQ(cutFile.error.reason, "raster band announces 300000 bytes of rows, 199960 left");
-
+  const std::string name = ::testing::TempDir() + "preview_file_test.prn";
+  for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000)}) {
+    SCOPED_TRACE(bytes.size());
+    FILE* file = std::fopen(name.c_str(), "wb");
+    ASSERT_TRUE(file);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+    Rendered fromFile, fromMemory;
+    fromFile.result = ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error);
+    Render(bytes, fromMemory);
+    EXPECT_EQ(fromFile.result, fromMemory.result);
+    EXPECT_EQ(fromFile.error.offset, fromMemory.error.offset);
+    EXPECT_EQ(fromFile.error.reason, fromMemory.error.reason);
+    EXPECT_EQ(fromFile.observer.calls, fromMemory.observer.calls);
+    EXPECT_EQ(DrawnPixels(fromFile.state.picture), DrawnPixels(fromMemory.state.picture));
+  }
   std::remove(name.c_str());
-  PreviewError error;
-  EXPECT_EQ(ReadPreviewFile(name.c_str(), cutFile.state, cutFile.observer, &error), -1);
-  EXPECT_EQ(error.reason, "cannot open the file");
+  Rendered missing;
+  EXPECT_EQ(ReadPreviewFile(name.c_str(), missing.state, missing.observer, &missing.error), -1);
+  EXPECT_EQ(missing.error.reason, "cannot open the file");
 }

@@ -16,9 +16,8 @@ class RecordingObserver : public RenderObserver {
   bool surfaceOk = true;
   std::vector<std::string> calls;
 
-  bool CreateSurface(const RenderState& state) override {
-    calls.push_back("surface " + std::to_string(state.pictureWidth) + "x" + std::to_string(state.pictureHeight));
-    return surfaceOk;
+  bool CreateSurface(const RenderState& s) override {
+    return calls.push_back("surface " + std::to_string(s.pictureWidth) + "x" + std::to_string(s.pictureHeight)), surfaceOk;
   }
   void LayoutMonitor(RenderState&) override { calls.push_back("layout"); }
   bool MonitorOpen() const override { return monitor; }
@@ -33,20 +32,21 @@ class RecordingObserver : public RenderObserver {
 };
 
 struct Rendered {
-  int result;
+  int result = 0;
   RenderState state;
   RecordingObserver observer;
   PreviewError error;
-  RecordCounts counts;
 };
 
 inline void Render(const std::vector<uint8_t>& bytes, Rendered& out) {
-  out.result = RenderPreview(bytes.data(), bytes.size(), out.state, out.observer, &out.error, &out.counts);
+  out.result = RenderPreview(bytes.data(), bytes.size(), out.state, out.observer, &out.error);
 }
 
+using Pixels = std::set<std::pair<int, int>>;
+
 // The pixels of the picture that are not white, as (x, y) pairs.
-inline std::set<std::pair<int, int>> DrawnPixels(const MemoryPicture& picture) {
-  std::set<std::pair<int, int>> drawn;
+inline Pixels DrawnPixels(const MemoryPicture& picture) {
+  Pixels drawn;
   for (int y = 0; y < picture.height(); ++y) {
     for (int x = 0; x < picture.width(); ++x) {
       if (picture.Pixel(x, y) != kWhitenessPixel) drawn.insert({x, y});

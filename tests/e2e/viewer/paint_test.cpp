@@ -1,0 +1,181 @@
+// "-b", "-v" and "-d" under Wine: pictures placed, flipped and framed on the sampled
+// background, overlays mirrored in x only and cut to the picture area, the BMP corpus
+// painted or refused, failing commands painting nothing.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "tests/corpus/bmp_corpus.h"
+#include "tests/e2e/viewer/paint_fixture.h"
+#include "tools/samplejob/vector_builder.h"
+#include "viewer/core/overlay_picture.h"
+
+namespace {
+
+TEST(Paint, BmpIsFittedFlippedAndFramed) {
+  // Unscaled pictures stored both ways up are painted from the corpus.
+  const struct { int width, height; bool rowsTopFirst; } cases[] = {{1000, 500, true}, {500, 1000, false}};
+  PaintHost host;
+  ASSERT_TRUE(host.ready());
+  const std::string file = MakeTempDir("paint-bmp") + "\\picture.bmp";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
+    WriteBytes(file, Bmp24(c.width, c.height, c.rowsTopFirst));
+    // The rectangle's screen place only finds the window: drawing starts at its client origin.
+    ASSERT_EQ(RunPainter("-b " + file + HostRect(25, 15)), 0u);
+    const ScreenImage image = host.Capture();
+    SaveBmp(image, ArtifactPath("paint_bmp_" + std::to_string(c.width) + ".bmp"));
+    const PictureArea a = PlacePicture(c.width, c.height, kAreaWidth, kAreaHeight);
+    ExpectAreaAndFrame(image, a);
+    for (int y = a.y0; y < a.y0 + a.h; ++y) {
+      for (int x = a.x0; x < a.x0 + a.w; ++x) {
+        // Shrinking drops rows and columns: leave two pixels either side of the colour edges.
+        if (NearFrame(x, y, a) || std::abs(x - (a.x0 + a.w / 4)) <= 2 || std::abs(y - (a.y0 + a.h / 2)) <= 2) continue;
+        const double v = (y - a.y0 + 0.5) / a.h;
+        ASSERT_EQ(image.At(x, y), Logical((x - a.x0 + 0.5) / a.w, c.rowsTopFirst ? v : 1.0 - v)) << x << "," << y;
+      }
+    }
+    ASSERT_TRUE(host.Restore());
+  }
+}
+
+TEST(Paint, CorpusPaintsEveryGoodFileAndRefusesTheBadOnes) {
+  PaintHost host;
+  ASSERT_TRUE(host.ready());
+  const std::string dir = MakeTempDir("paint-corpus");
+  for (const CorpusFile& file : BmpCorpus()) {
+    SCOPED_TRACE(file.name);
+    const std::string path = dir + "\\" + file.name + ".bmp";
+    WriteBytes(path, file.bytes);
+    const DWORD result = RunPainter("-b " + path + HostRect());
+    const ScreenImage image = host.Capture();
+    if (file.expect == CorpusExpect::kRefused) {
+      EXPECT_EQ(result, static_cast<DWORD>(-1));
+      EXPECT_TRUE(host.Untouched(image));
+      continue;
+    }
+    ASSERT_EQ(result, 0u);
+    const PictureArea a = PlacePicture(file.width, file.height, kAreaWidth, kAreaHeight);
+    ExpectAreaAndFrame(image, a, file.expect != CorpusExpect::kTooLargeToConvert);
+    for (int y = 1; file.expect == CorpusExpect::kPaints && y + 1 < a.h; ++y) {
+      for (int x = 1; x + 1 < a.w; ++x) ASSERT_EQ(image.At(a.x0 + x, a.y0 + y), PaintedColour(file, x, y)) << x << "," << y;
+    }
+    ASSERT_TRUE(host.Restore());
+  }
+}
+
+// Five lines (one cut on both sides, one above and below) of a 200 x 100 overlay at pitch
+// 10, which keeps its size: the picture area is 200 x 100 at (100, 100).
+std::vector<uint8_t> Overlay(uint8_t xPitchByte) {
+  return VectorBuilder(200, 100, xPitchByte, 10)
+      .Polyline(1, {{10, 20}, {110, 20}})
+      .Polyline(2, {{50, 30}, {50, 80}})
+      .Polyline(4, {{-60, 50}, {260, 50}})
+      .Polyline(6, {{120, -40}, {120, 150}, {180, 150}})
+      .Polyline(3, {{30, 30}})
+      .bytes();
+}
+
+TEST(Paint, OverlayWithAndWithoutTheBmpMirroredInXOnly) {
+  PaintHost host;
+  ASSERT_TRUE(host.ready());
+  const std::string dir = MakeTempDir("paint-vector");
+  WriteBytes(dir + "\\job.prn", Bmp24(200, 100, false));
+  const PictureArea a = PlacePicture(200, 100, kAreaWidth, kAreaHeight);
+  for (const char* command : {"-v", "-d"}) {
+    for (uint8_t xPitchByte : {0x0A, 0xF6}) {
+      SCOPED_TRACE(testing::Message() << command << (xPitchByte == 0x0A ? "" : " mirrored"));
+      const std::vector<uint8_t> overlay = Overlay(xPitchByte);
+      WriteBytes(dir + "\\job.VCT", overlay);
+      ASSERT_EQ(RunPainter(command + (" " + dir) + "\\job.prn" + HostRect()), 0u);
+      const ScreenImage image = host.Capture();
+      SaveBmp(image, ArtifactPath(std::string("paint_") + (command[1] == 'v' ? "vector" : "both") +
+                                  (xPitchByte == 0x0A ? "" : "_mirrored") + ".bmp"));
+      ExpectAreaAndFrame(image, a);
+      // The memory overlay (equal to GDI's lines, as the GDI tests show) gives each line pixel.
+      MemoryPicture lines;
+      ASSERT_TRUE(lines.Create(kAreaWidth, kAreaHeight));
+      RenderState state;
+      ASSERT_EQ(DrawOverlayIntoPicture(overlay.data(), overlay.size(), lines, state), 0);
+      for (int y = a.y0; y < a.y0 + a.h; ++y) {
+        for (int x = a.x0; x < a.x0 + a.w; ++x) {
+          if (NearFrame(x, y, a)) continue;
+          const uint32_t p = lines.Pixel(x, y);
+          const uint32_t expected = p != kWhitenessPixel ? p
+                                    : command[1] == 'v' ? kWhite
+                                                        : Logical((x - a.x0 + 0.5) / a.w, 1.0 - (y - a.y0 + 0.5) / a.h);
+          ASSERT_EQ(image.At(x, y), expected) << x << "," << y;
+        }
+      }
+      ASSERT_TRUE(host.Restore());
+    }
+  }
+}
+
+TEST(Paint, FailingCommandsPaintNothing) {
+  PaintHost host;
+  ASSERT_TRUE(host.ready());
+  const std::string dir = MakeTempDir("paint-fail") + "\\";
+  const std::vector<uint8_t> overlay = Overlay(0x0A);
+  WriteBytes(dir + "ab", Bmp24(200, 100, false));
+  WriteBytes(dir + "good.prn", Bmp24(200, 100, false));
+  WriteBytes(dir + "good.VCT", overlay);
+  WriteBytes(dir + "short.VCT", std::vector<uint8_t>(overlay.begin(), overlay.begin() + 5));
+  WriteBytes(dir + "badbmp.prn", {'B', 'M', 0, 0});
+  WriteBytes(dir + "badbmp.VCT", overlay);
+  // Relative names, so that "ab" has no three characters to replace.
+  char saved[MAX_PATH] = "";
+  GetCurrentDirectoryA(MAX_PATH, saved);
+  SetCurrentDirectoryA(dir.c_str());
+  const std::string cases[] = {
+      "-v missing.prn" + HostRect(),
+      "-v ab" + HostRect(),
+      "-d ab" + HostRect(),
+      "-v short.prn" + HostRect(),
+      "-v good.prn" + HostRect().substr(0, 8),
+      "-v good.prn" + HostRect(10, 0, 0, 11),  // right edge left of the left one
+      "-d badbmp.prn" + HostRect(),
+      "-b missing.bmp" + HostRect(),
+  };
+  for (const std::string& arguments : cases) {
+    SCOPED_TRACE(arguments);
+    EXPECT_EQ(RunPainter(arguments), static_cast<DWORD>(-1));
+    EXPECT_TRUE(host.Untouched(host.Capture()));
+  }
+  SetCurrentDirectoryA(saved);
+  // An invalid record ends the overlay after what was drawn: the first line shows.
+  WriteBytes(dir + "good.VCT", VectorBuilder(200, 100, 10, 10)
+                                  .Polyline(1, {{10, 20}, {110, 20}})
+                                  .Polyline(8, {{0, 0}, {99, 0}})
+                                  .Polyline(1, {{0, 90}, {100, 90}})
+                                  .bytes());
+  EXPECT_EQ(RunPainter("-v " + dir + "good.prn" + HostRect()), static_cast<DWORD>(-1));
+  const ScreenImage image = host.Capture();
+  EXPECT_EQ(image.At(100 + 50, 100 + 20), kRed);
+  EXPECT_EQ(image.At(100 + 50, 100 + 90), kWhite);
+}
+
+// A file too large for the viewer's memory (a sparse one, nearly 4 GiB): the viewer's one
+// message box shows, and nothing is painted.
+TEST(Paint, FileTooLargeForMemoryShowsTheMessageBox) {
+  PaintHost host;
+  ASSERT_TRUE(host.ready());
+  const std::string path = MakeTempDir("paint-huge") + "\\huge.bmp";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER size;
+  size.QuadPart = 0xF0000000LL;
+  EXPECT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
+  CloseHandle(file);
+  TestProcess viewer(ProgramPath("QexView.exe"), "-b " + path + HostRect());
+  HWND box = WaitForWindow(viewer.pid(), "#32770", 20000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(WindowText(box), "Error");
+  EXPECT_EQ(ItemText(box, 0xFFFF), "Unable to allocate memory for image data.");
+  ClickButton(box, IDOK);
+  EXPECT_EQ(viewer.Wait(20000), static_cast<DWORD>(-1));
+  EXPECT_TRUE(host.Untouched(host.Capture()));
+  DeleteFileA(path.c_str());
+}
+
+}  // namespace
