@@ -1,9 +1,10 @@
-// The viewer's entry: about box, second copy, overlong names.
+// The viewer's entry: about box (and the version resource it repeats), second copy.
 #include <gtest/gtest.h>
 
 #include <fstream>
 
 #include "tests/e2e/support/process.h"
+#include "tests/e2e/support/version_info.h"
 
 namespace {
 
@@ -19,13 +20,12 @@ void ExpectAboutBox(const std::string& arguments) {
   EXPECT_EQ(WindowText(box), "QEX View");
   const std::string text = ItemText(box, 0xFFFF);
   EXPECT_EQ(text.substr(0, 20), "QEXVIEW\nVersion 1.1\n");
+  EXPECT_EQ(text.substr(0, 20), VersionLines(ProgramPath("QexView.exe")) + "\n");
   EXPECT_EQ(text.find('\n', 20), std::string::npos);
   EXPECT_GT(text.size(), 20u);
   ClickButton(box, IDOK);
   EXPECT_EQ(viewer.Wait(kTimeout), 0u);
 }
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 
 #include "tests/e2e/support/process.h"
 #include "tests/e2e/support/screen.h"
+#include "tests/e2e/viewer/paint_fixture.h"
 #include "viewer/core/monitor_layout.h"
 
 namespace {
@@ -20,24 +21,10 @@ namespace {
 const DWORD kTimeout = 60000;
 const char kSlowJob[] = "fullbed";
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 uint32_t U32(const std::vector<uint8_t>& b, size_t at) {
   return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<uint32_t>(b[at + 3]) << 24;
 }
 uint16_t U16(const std::vector<uint8_t>& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
-
-// The folder of sample jobs (NAME.PRN) and their native snapshots (NAME.bmp), made by the
-// native tools before this test runs.
-std::string SamplesDir() {
-  char dir[MAX_PATH] = "";
-  return GetEnvironmentVariableA("QEX_VIEWER_SAMPLES", dir, sizeof dir) ? dir : "";
-}
 
 std::vector<std::string> SampleNames() {
   std::vector<std::string> names;

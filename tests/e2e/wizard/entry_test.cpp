@@ -4,6 +4,7 @@
 
 #include "tests/e2e/support/host_window.h"
 #include "tests/e2e/support/process.h"
+#include "tests/e2e/support/version_info.h"
 #include "tests/e2e/support/wizard_sim.h"
 
 namespace {
@@ -43,6 +44,7 @@ void ExpectMessageBox(TestProcess& wizard, const std::string& text, const std::s
 }  // namespace
 
 TEST_F(WizardEntry, AboutBoxForEveryOtherFirstWord) {
+  EXPECT_EQ(VersionLines(ProgramPath("QexWiz.exe")), "QEXWIZ\nVersion 1.21");
   for (const char* arguments : {"", "-MT [a] [b] 1 2 3 4", "-mtx [a] [b] 1 2 3 4", "/mt [a] [b] 1 2 3 4"}) {
     SCOPED_TRACE(std::string("arguments: [") + arguments + "]");
     TestProcess wizard(ProgramPath("QexWiz.exe"), arguments);
