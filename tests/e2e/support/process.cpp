@@ -2,6 +2,8 @@
 #include "tests/e2e/support/process.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 std::string ProgramPath(const char* exeName) {
   char path[MAX_PATH];
@@ -20,6 +22,13 @@ std::string MakeTempDir(const char* tag) {
     snprintf(dir, sizeof dir, "%sqex-%s-%lu-%d", base, tag, GetCurrentProcessId(), ++counter);
     if (CreateDirectoryA(dir, nullptr)) return dir;
   }
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 TestProcess::TestProcess(const std::string& exe, const std::string& arguments) {

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,9 @@ std::string ProgramPath(const char* exeName);
 
 // A fresh, empty folder for one test (under the system's temp folder).
 std::string MakeTempDir(const char* tag);
+bool FileExists(const std::string& path);
+// The whole file, or nothing when it cannot be read.
+std::vector<uint8_t> ReadBytes(const std::string& path);
 
 class TestProcess {
  public:

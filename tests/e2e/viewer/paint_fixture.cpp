@@ -75,6 +75,11 @@ std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
   return f;
 }
 
+std::string SamplesDir() {
+  char dir[MAX_PATH] = "";
+  return GetEnvironmentVariableA("QEX_VIEWER_SAMPLES", dir, sizeof dir) ? dir : "";
+}
+
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
   std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }

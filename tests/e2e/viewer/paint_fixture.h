@@ -48,6 +48,10 @@ DWORD RunPainter(const std::string& arguments);
 uint32_t Logical(double u, double v);
 // A 24-bit BMP of that picture; `rowsTopFirst` stores it the way snapshots are.
 std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst);
+
+// The folder of sample jobs (NAME.PRN, NAME.VCT) and their native snapshots (NAME.bmp),
+// made by the native tools before the tests run; "" when QEX_VIEWER_SAMPLES is not set.
+std::string SamplesDir();
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // Whether (x, y) is within a pixel of the frame around the picture area (a 2-pixel pen).

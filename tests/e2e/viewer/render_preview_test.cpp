@@ -16,6 +16,7 @@
 #include "common/win32/scoped.h"
 #include "tests/e2e/support/process.h"
 #include "tests/e2e/support/screen.h"
+#include "tests/e2e/viewer/paint_fixture.h"
 #include "viewer/core/monitor_layout.h"
 
 namespace {
@@ -23,21 +24,12 @@ namespace {
 const DWORD kTimeout = 60000;
 const char kSlowJob[] = "fullbed";
 
-std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 uint16_t U16(const std::vector<uint8_t>& b, size_t at) { return static_cast<uint16_t>(b[at] | b[at + 1] << 8); }
 uint32_t U32(const std::vector<uint8_t>& b, size_t at) { return U16(b, at) | static_cast<uint32_t>(U16(b, at + 2)) << 16; }
 
 // The sample jobs (NAME.PRN) and their native snapshots (NAME.bmp), made before this test.
 std::string Sample(const std::string& name, const char* extension) {
-  char dir[MAX_PATH] = "";
-  GetEnvironmentVariableA("QEX_VIEWER_SAMPLES", dir, sizeof dir);
-  return std::string(dir) + "\\" + name + extension;
+  return SamplesDir() + "\\" + name + extension;
 }
 
 // Copies a sample job (and its overlay file) into a fresh folder.

@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "tests/e2e/support/process.h"
+#include "tests/e2e/support/version_info.h"
 #include "tests/e2e/support/screen.h"
 #include "wizard/core/driver_settings.h"
 #include "wizard/resources/resource_ids.h"
@@ -171,6 +172,7 @@ class Wizard : public testing::Test {
 };
 
 TEST(WizardEntry, AboutBoxAndSecondCopy) {
+  EXPECT_EQ(VersionLines(ProgramPath("QexWiz.exe")), "QEXWIZ\nVersion 1.21");
   TestProcess first(ProgramPath("QexWiz.exe"), "-MT [a] [b] 1 2 3 4");
   HWND about = WaitForWindow(first.pid(), "#32770", kTimeout);
   ASSERT_NE(about, nullptr);

@@ -1,0 +1,22 @@
+# The release package: both programs, the README and a SHA-256 list of the three, as a ZIP.
+# Installing needs only the two programs built, not every test program of the tree.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+install(TARGETS QexView QexWiz RUNTIME DESTINATION .)
+install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
+# Written after the files above are in place (and stripped, when the install strips).
+install(CODE [[
+  set(dir "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
+  set(sums "")
+  foreach(name QexView.exe QexWiz.exe README.md)
+    file(SHA256 "${dir}/${name}" hash)
+    string(APPEND sums "${hash}  ${name}\n")
+  endforeach()
+  file(WRITE "${dir}/SHA256SUMS" "${sums}")
+]])
+
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME qex)
+set(CPACK_PACKAGE_VENDOR "QEX Laser Systems")
+set(CPACK_PACKAGE_FILE_NAME qex-${PROJECT_VERSION}-win32)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
