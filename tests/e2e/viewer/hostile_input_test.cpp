@@ -152,9 +152,9 @@ TEST_F(HostileInput, RenderingEndsWithZeroOrMinusOneAndAFailureLeavesNoFile) {
 }
 
 TEST_F(HostileInput, PaintingEndsWithZeroOrMinusOne) {
-  PaintHost host(kHostHeight, kHostColour);
+  PaintHost host;
   ASSERT_TRUE(host.ready());
-  const std::string rect = " " + HostRect(20, 20, 240, 180);
+  const std::string rect = HostRect(20, 20, 240, 180);
   const std::string picture = dir_ + "\\pic.bmp";
   const std::string overlay = dir_ + "\\pic.VCT";
   Tally vector, bmp, both;
