@@ -1,13 +1,17 @@
-# The release package: both programs, the README and a SHA-256 list of the three, as a ZIP.
+# The release package: both programs, the README with its screenshots and a SHA-256 list of
+# them all, as a ZIP.
 # Installing needs only the two programs built, not every test program of the tree.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(TARGETS QexView QexWiz RUNTIME DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION docs)
 # Written after the files above are in place (and stripped, when the install strips).
 install(CODE [[
   set(dir "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}")
   set(sums "")
-  foreach(name QexView.exe QexWiz.exe README.md)
+  file(GLOB images RELATIVE "${dir}" "${dir}/docs/images/*")
+  list(SORT images)
+  foreach(name QexView.exe QexWiz.exe README.md ${images})
     file(SHA256 "${dir}/${name}" hash)
     string(APPEND sums "${hash}  ${name}\n")
   endforeach()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the release package out/qex-VERSION-win32.zip (QexView.exe, QexWiz.exe, README.md,
-# SHA256SUMS) from the Windows tree, lists what it holds and the DLLs each program imports,
+# Builds the release package out/qex-VERSION-win32.zip (QexView.exe, QexWiz.exe, README.md
+# with its screenshots, SHA256SUMS) from the Windows tree, lists what it holds and the DLLs each program imports,
 # and fails when a program imports a DLL that Windows does not ship.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
