@@ -11,15 +11,10 @@ int PatternIndex(int x, int y, int levels) { return (x + y * (y + 1) / 2) % leve
 
 struct Spec {
   uint32_t headerSize = 40;
-  int width = 13;
-  int height = 7;
-  int bits = 24;
-  uint32_t compression = 0;
-  bool topDown = false;
-  bool rowsTopFirst = false;
-  uint32_t colorsUsed = 0;
+  int width = 13, height = 7, bits = 24;
+  uint32_t compression = 0, colorsUsed = 0;
   uint32_t gap = 0;  // bytes between the colour table and the pixels, and after the pixels
-  bool embeddedProfile = false;
+  bool topDown = false, rowsTopFirst = false, embeddedProfile = false;
 };
 
 using Bytes = std::vector<uint8_t>;

@@ -18,8 +18,7 @@ struct CorpusFile {
   std::vector<uint8_t> bytes;
   CorpusExpect expect = CorpusExpect::kPaints;
   BmpFault fault = BmpFault::kNone;
-  int width = 0;
-  int height = 0;
+  int width = 0, height = 0;
   int levels = 4;             // colours of the test pattern (2 for 1-bit files)
   bool rowsTopFirst = false;  // stored like a snapshot: the painter shows it the right way up
 };

@@ -1,5 +1,5 @@
 // The memory picture against real GDI, pixel for pixel: rectangles, horizontal lines and
-// pixels, and the overlay's polylines (slanted ones and their half-step ties included).
+// pixels. The painting tests hold the memory overlay's polylines to the viewer's on screen.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "common/win32/scoped.h"
-#include "tools/samplejob/vector_builder.h"
-#include "viewer/core/overlay_picture.h"
-#include "viewer/core/vector_file.h"
+#include "viewer/core/memory_picture.h"
 
 namespace {
 
@@ -73,47 +71,6 @@ TEST(GdiPicture, RectanglesLinesAndPixelsEqualGdi) {
           SetPixel(dc, op.a, op.b, colour);
           picture.SetPixel(op.a, op.b, colour);
         }
-      }
-    });
-  }
-}
-
-TEST(GdiPicture, OverlayEqualsGdiPolylinesInTheClippedArea) {
-  using Points = std::vector<std::pair<int16_t, int16_t>>;
-  const struct { const char* name; uint8_t xPitchByte; uint16_t width, height; std::vector<Points> polylines; } cases[] = {
-      {"axis lines mirrored", 0xF6, 40, 30, {{{-5, 3}, {50, 3}}, {{5, -9}, {5, 40}}, {{3, 7}, {9, 7}}}},
-      // From the middle into all eight octants, each with ties at half steps.
-      {"octants with ties", 10, 64, 48,
-       {{{32, 24}, {38, 27}}, {{32, 24}, {35, 30}}, {{32, 24}, {29, 30}}, {{32, 24}, {26, 27}}, {{32, 24}, {26, 21}},
-        {{32, 24}, {29, 18}}, {{32, 24}, {35, 18}}, {{32, 24}, {38, 21}}, {{5, 40}, {15, 45}}, {{15, 35}, {5, 30}}}},
-      {"slanted, scaled and cut", 0xF3, 200, 120, {{{-40, -30}, {230, 150}}, {{100, 0}, {0, 119}}, {{10, 30}, {90, 20}, {150, 110}}}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    VectorBuilder builder(c.width, c.height, c.xPitchByte, 10);
-    for (size_t i = 0; i < c.polylines.size(); ++i) builder.Polyline(static_cast<uint16_t>((i + 1) % 8), c.polylines[i]);
-    const std::vector<uint8_t>& file = builder.bytes();
-    MemoryPicture picture;
-    ASSERT_TRUE(picture.Create(64, 48));
-    RenderState state;
-    ASSERT_EQ(DrawOverlayIntoPicture(file.data(), file.size(), picture, state), 0);
-    // As the viewer draws into a window: the area as clip region, 1-pixel pens, Polyline.
-    ExpectEqualToGdi(picture, [&](HDC dc) {
-      VectorHeader header;
-      ReadVectorHeader(file.data(), file.size(), &header);
-      const PictureArea area = PlacePicture(header.width, header.height, 64, 48);
-      SetOverlayScale(header, area.w, state);
-      ScopedRegion clip(CreateRectRgn(area.x0, area.y0, area.x0 + area.w, area.y0 + area.h));
-      SelectClipRgn(dc, clip.get());
-      std::vector<VectorPoint> mapped;
-      uint32_t colour = 0;
-      for (size_t offset = kPreviewHeaderSize; ReadPolylineRecord(file.data(), file.size(), &offset, state, area, &colour, &mapped) == 0;) {
-        std::vector<POINT> points;
-        for (const VectorPoint& p : mapped) points.push_back(POINT{p.x, p.y});
-        ScopedPen pen(CreatePen(PS_SOLID, 1, colour));
-        ScopedSelect selectPen(dc, pen.get());
-        Polyline(dc, points.data(), static_cast<int>(points.size()));
-        if (offset >= file.size()) break;
       }
     });
   }

@@ -7,10 +7,8 @@
 
 std::string ProgramPath(const char* exeName) {
   char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dir(path, n);
-  dir.erase(dir.find_last_of("\\/") + 1);
-  return dir + exeName;
+  const std::string exe(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+  return exe.substr(0, exe.find_last_of("\\/") + 1) + exeName;
 }
 
 std::string MakeTempDir(const char* tag) {
@@ -52,11 +50,8 @@ TestProcess::~TestProcess() {
 }
 
 DWORD TestProcess::Wait(DWORD timeoutMs) {
-  if (!info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
-    return static_cast<DWORD>(-2);
-  }
-  DWORD code = 0;
-  GetExitCodeProcess(info_.hProcess, &code);
+  DWORD code = static_cast<DWORD>(-2);
+  if (info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(info_.hProcess, &code);
   return code;
 }
 
@@ -99,11 +94,10 @@ std::string WindowText(HWND window) {
 }
 
 std::string ItemText(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
+  const HWND item = GetDlgItem(dialog, id);
   return item ? WindowText(item) : std::string();
 }
 
 void ClickButton(HWND dialog, int id) {
-  HWND button = GetDlgItem(dialog, id);
-  if (button) PostMessageA(button, BM_CLICK, 0, 0);
+  if (HWND button = GetDlgItem(dialog, id)) PostMessageA(button, BM_CLICK, 0, 0);
 }

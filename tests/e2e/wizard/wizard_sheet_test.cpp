@@ -10,7 +10,6 @@
 #include <fstream>
 #include <functional>
 #include <tuple>
-#include <iterator>
 #include <memory>
 #include <thread>
 
@@ -34,8 +33,8 @@ bool WaitUntil(const std::function<bool()>& condition) {
 }
 
 std::string ReadTextFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  const std::vector<uint8_t> bytes = ReadBytes(path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 // LASER.INI in the Windows folder, where the profile calls keep it.

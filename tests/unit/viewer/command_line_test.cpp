@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <vector>
 
 TEST(CommandLine, RectangleNumbersScanAsPercentD) {
   const struct { std::string text; bool ok; ScreenRect rect; } cases[] = {
@@ -22,9 +23,7 @@ TEST(CommandLine, RectangleNumbersScanAsPercentD) {
     ASSERT_EQ(ParseRectCommand(c.text.c_str(), "-b", &name, &rect), c.ok);
     if (!c.ok) continue;
     EXPECT_EQ(name, "pic.bmp");
-    EXPECT_EQ(rect.left, c.rect.left);
-    EXPECT_EQ(rect.top, c.rect.top);
-    EXPECT_EQ(rect.right, c.rect.right);
-    EXPECT_EQ(rect.bottom, c.rect.bottom);
+    EXPECT_EQ(std::vector<int>({rect.left, rect.top, rect.right, rect.bottom}),
+              std::vector<int>({c.rect.left, c.rect.top, c.rect.right, c.rect.bottom}));
   }
 }

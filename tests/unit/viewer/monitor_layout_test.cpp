@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 TEST(MonitorLayout, FitsTheHeaderSizeIntoTheInnerArea) {
   const struct { const char* name; int headerWidth, headerHeight, pictureWidth, areaWidth, areaHeight, imageWidth, imageHeight; float scale; } cases[] = {
       {"wide job fills the width", 2000, 1000, 1024, 480, 300, 480, 240, 0.46875f},
@@ -17,8 +20,7 @@ TEST(MonitorLayout, FitsTheHeaderSizeIntoTheInnerArea) {
     // The area control's inner rectangle is its outer one less 19 pixels each way.
     const ScreenRect area{100, 50, 100 + c.areaWidth + 19, 50 + c.areaHeight + 19};
     const MonitorImageSize size = FitMonitorImage(area, c.headerWidth, c.headerHeight, c.pictureWidth);
-    EXPECT_EQ(size.imageWidth, c.imageWidth);
-    EXPECT_EQ(size.imageHeight, c.imageHeight);
+    EXPECT_EQ(std::make_pair(size.imageWidth, size.imageHeight), std::make_pair(c.imageWidth, c.imageHeight));
     EXPECT_EQ(size.monitorScale, c.scale);
   }
 }
@@ -32,11 +34,8 @@ TEST(MonitorLayout, WindowKeepsItsTopAndCentreAndRowsAreScaled) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.imageWidth);
-    const WindowPlacement p = PlaceMonitorWindow(c.window, c.imageWidth);
-    EXPECT_EQ(p.left, c.expected.left);
-    EXPECT_EQ(p.top, c.expected.top);
-    EXPECT_EQ(p.width, c.expected.width);
-    EXPECT_EQ(p.height, c.expected.height);
+    const WindowPlacement p = PlaceMonitorWindow(c.window, c.imageWidth), e = c.expected;
+    EXPECT_EQ(std::vector<int>({p.left, p.top, p.width, p.height}), std::vector<int>({e.left, e.top, e.width, e.height}));
   }
   EXPECT_EQ(MonitorImageTop({0, 10, 500, 329}, 241), 39);
   EXPECT_EQ(MonitorImageTop({0, 0, 500, 99}, 103), -1);

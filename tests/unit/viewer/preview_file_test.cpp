@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <tuple>
+#include <vector>
 
 #include "recording_observer.h"
 
@@ -54,9 +56,8 @@ TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
     Rendered r;
     Render(PreviewBuilder(c.width, c.height, c.xPitchByte, c.yPitch).bytes(), r);
     ASSERT_EQ(r.result, 0);
-    EXPECT_EQ(Bits(r.state.zoom), c.zoom);
-    EXPECT_EQ(Bits(r.state.scaleX), c.scaleX);
-    EXPECT_EQ(Bits(r.state.scaleY), c.scaleY);
+    EXPECT_EQ(std::vector<uint32_t>({Bits(r.state.zoom), Bits(r.state.scaleX), Bits(r.state.scaleY)}),
+              std::vector<uint32_t>({c.zoom, c.scaleX, c.scaleY}));
     EXPECT_EQ(r.state.mirrored, c.mirrored);
   }
 }
@@ -139,9 +140,8 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
     Rendered fromFile, fromMemory;
     fromFile.result = ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error);
     Render(bytes, fromMemory);
-    EXPECT_EQ(fromFile.result, fromMemory.result);
-    EXPECT_EQ(fromFile.error.offset, fromMemory.error.offset);
-    EXPECT_EQ(fromFile.error.reason, fromMemory.error.reason);
+    EXPECT_EQ(std::make_tuple(fromFile.result, fromFile.error.offset, fromFile.error.reason),
+              std::make_tuple(fromMemory.result, fromMemory.error.offset, fromMemory.error.reason));
     EXPECT_EQ(fromFile.observer.calls, fromMemory.observer.calls);
     EXPECT_EQ(DrawnPixels(fromFile.state.picture), DrawnPixels(fromMemory.state.picture));
   }

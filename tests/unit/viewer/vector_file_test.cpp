@@ -40,8 +40,7 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
     EXPECT_EQ(offset, file.size());
     EXPECT_EQ(colour, PenPalette[3]);
     ASSERT_EQ(points.size(), 1u);
-    EXPECT_EQ(points[0].x, c.px);
-    EXPECT_EQ(points[0].y, c.py);
+    EXPECT_EQ(std::make_pair(points[0].x, points[0].y), std::make_pair(c.px, c.py));
   }
 }
 
