@@ -3,7 +3,8 @@
 //   QEXWIZ_SIM_PRINTER   the one device name that opens
 //   QEXWIZ_SIM_SETTINGS  a file whose bytes are the driver's settings block (its size is the
 //                        size the driver reports)
-//   QEXWIZ_SIM_FAIL      "docprops": reading the settings fails
+//   QEXWIZ_SIM_FAIL      comma-separated switches: docprops, createdc, startdoc,
+//                        startpage1, startpage2, startpage3
 //   QEXWIZ_SIM_LOG       a text file; the print device appends one line per call, fields
 //                        separated by one space, bytes as lowercase hex without separators:
 //   CreateDC <device name> <block>   StartDoc <document name>   Escape <number> <input bytes>
@@ -24,6 +25,10 @@
 namespace {
 
 std::string Env(const char* name) { return std::getenv(name) ? std::getenv(name) : ""; }
+
+bool Fails(const std::string& name) {
+  return ("," + Env("QEXWIZ_SIM_FAIL") + ",").find("," + name + ",") != std::string::npos;
+}
 
 bool ReadSettingsFile(std::string* bytes) {
   std::ifstream file(Env("QEXWIZ_SIM_SETTINGS"), std::ios::binary);
@@ -50,7 +55,7 @@ class SimDriver : public Spooler, public PrintDevice {
   }
   int32_t ReadSettings(OwnerWindow, PrinterHandle, const char*, uint8_t* block) override {
     std::string bytes;
-    if (Env("QEXWIZ_SIM_FAIL") == "docprops" || !ReadSettingsFile(&bytes)) return -1;
+    if (Fails("docprops") || !ReadSettingsFile(&bytes)) return -1;
     std::memcpy(block, bytes.data(), std::min(bytes.size(), kDriverSettingsSize));
     return IDOK;
   }
@@ -58,12 +63,20 @@ class SimDriver : public Spooler, public PrintDevice {
 
   void CreateDC(const char* name, const uint8_t* settings) override {
     Log(std::string("CreateDC ") + name + " " + Hex(settings, kDriverSettingsSize));
+    hasDc_ = !Fails("createdc");
   }
-  int StartDoc(const char* name) override { return Log(std::string("StartDoc ") + name), 1; }
+  int StartDoc(const char* name) override {
+    Log(std::string("StartDoc ") + name);
+    pages_ = 0;
+    return hasDc_ && !Fails("startdoc");
+  }
   void Escape(int escape, const uint8_t* input, int size) override {
     Log("Escape " + std::to_string(escape) + " " + Hex(input, size));
   }
-  int StartPage() override { return Log("StartPage"), 1; }
+  int StartPage() override {
+    Log("StartPage");
+    return hasDc_ && !Fails("startpage" + std::to_string(++pages_));
+  }
   void EndPage() override { Log("EndPage"); }
   void EndDoc() override { Log("EndDoc"); }
   void DeleteDC() override { Log("DeleteDC"); }
@@ -74,8 +87,8 @@ class SimDriver : public Spooler, public PrintDevice {
       GetObjectA(bitmap, sizeof info, &info);
       DeleteObject(bitmap);
     }
-    const std::string w = std::to_string(info.bmWidth), h = std::to_string(info.bmHeight);
-    Blit(x, y, w + " " + h + " 00cc0020 " + w + "x" + h);
+    const std::string size = std::to_string(info.bmWidth) + " " + std::to_string(info.bmHeight);
+    Blit(x, y, size + " 00cc0020 " + std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight));
   }
   void FillBlack(int x, int y, int width, int height) override {
     Blit(x, y, std::to_string(width) + " " + std::to_string(height) + " 00000042 0x0");
@@ -85,6 +98,8 @@ class SimDriver : public Spooler, public PrintDevice {
   static void Blit(int x, int y, const std::string& rest) {
     Log("BitBlt " + std::to_string(x) + " " + std::to_string(y) + " " + rest);
   }
+  bool hasDc_ = false;
+  int pages_ = 0;
 } simDriver;
 
 }  // namespace

@@ -288,16 +288,22 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   EXPECT_EQ(Keys(), "550 550 37 -2 -8");
 }
 
-// Back from page 3 stores nothing, Next stores both boxes; Cancel saves.
+// Back from page 3 stores nothing, Next stores both boxes; Cancel saves. The driver refuses
+// the document here.
 TEST_F(Wizard, PowerPageBackAndNextThenCancel) {
   for (const bool next : {false, true}) {
     SCOPED_TRACE(next ? "Next" : "Back");
-    Start(Block(1000, true), "LaserTweakPower1=1000\r\nLaserTweakSpeed=50\r\nMechTweak=4\r\n");
+    Start(Block(1000, true), "LaserTweakPower1=1000\r\nLaserTweakSpeed=50\r\nMechTweak=4\r\n", "startdoc");
     ExpectPlacePage(Press(kSheetNext, IDC_PLACE_TEXT, nullptr, next ? nullptr : "wizard_page2_metric.bmp"), true);
     HWND page = Press(kSheetNext, IDC_POWER);
     EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_POWER) + " " + ItemText(page, IDC_SPEED) == "100% 50%"; }));
     TypeAndLeave(page, IDC_SPEED, "64");
-    if (next) WaitSent(Press(kSheetNext, IDC_PROGRESS));
+    if (next) {
+      WaitSent(Press(kSheetNext, IDC_PROGRESS));
+      // With StartDocA failing the job only makes and deletes its device context.
+      const std::string log = ReadTextFile(log_);
+      EXPECT_EQ(log.substr(log.find('\n') + 1), "StartDoc MechanicalAlign\nDeleteDC\n");
+    }
     if (!next) Press(kSheetBack, IDC_PLACE_TEXT);
     Press(IDCANCEL);
     // The untouched power box (100%) is read as 80 % on Next.
