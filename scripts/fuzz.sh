@@ -29,7 +29,7 @@ cp "$seeds/jobs"/*.VCT "$seeds/overlay"
 "$build/bin/bmp_seeds" "$seeds/bmp"
 n=0
 seed() { n=$((n + 1)); printf '%b' "$2" >"$seeds/$1/seed$n"; }
-seed viewer_command '-f C:\\\\jobs\\\\a.prn'
+seed viewer_command '-f C:\\jobs\\a.prn'
 seed viewer_command '-b pic.bmp 10 20 300 400'
 seed viewer_command '  -b\tname -5 +6 700 800x'
 seed viewer_command '-b name 1 2 3 2147483648'
