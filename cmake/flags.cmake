@@ -13,4 +13,14 @@ else()
     target_compile_options(qex_flags INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     target_link_options(qex_flags INTERFACE -fsanitize=address,undefined)
   endif()
+  # libFuzzer build (clang only): every library gets coverage; the fuzz targets link the
+  # fuzzer's own main (tests/fuzz).
+  option(QEX_FUZZ "Build the libFuzzer targets of tests/fuzz (clang)" OFF)
+  if(QEX_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang" OR NOT QEX_SANITIZE)
+      message(FATAL_ERROR "QEX_FUZZ needs clang and QEX_SANITIZE")
+    endif()
+    target_compile_options(qex_flags INTERFACE -fsanitize=fuzzer-no-link
+      -fsanitize-coverage-ignorelist=${CMAKE_SOURCE_DIR}/tests/fuzz/coverage_ignore.txt)
+  endif()
 endif()
