@@ -46,9 +46,6 @@ inline uint16_t GetU16(const uint8_t* block, size_t offset) {
   return static_cast<uint16_t>(block[offset] | (block[offset + 1] << 8));
 }
 inline int16_t GetI16(const uint8_t* block, size_t offset) { return static_cast<int16_t>(GetU16(block, offset)); }
-inline uint32_t GetU32(const uint8_t* block, size_t offset) {
-  return static_cast<uint32_t>(GetU16(block, offset)) | (static_cast<uint32_t>(GetU16(block, offset + 2)) << 16);
-}
 inline void PutU8(uint8_t* block, size_t offset, uint8_t value) { block[offset] = value; }
 inline void PutU16(uint8_t* block, size_t offset, uint16_t value) {
   block[offset] = static_cast<uint8_t>(value);
