@@ -5,12 +5,14 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEX_BUILD_DIR:-$root/build}
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh"
+tree=$("$root/scripts/windows_tree.sh")
+[ "$tree" = win32 ] || echo "test: this kernel runs no 32-bit programs; the Windows tests run the 64-bit build"
 
 status=0
 ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=1
 # Wine tests share one prefix, so they run one at a time.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir "$build/win32" --output-on-failure -j 1 --timeout 600 || status=1
-WINEPREFIX="$build/win32/wineprefix" wineserver -k 2>/dev/null || true
-"$root/scripts/artifacts.sh" "$build/win32/artifacts"
+  ctest --test-dir "$build/$tree" --output-on-failure -j 1 --timeout 600 || status=1
+WINEPREFIX="$build/$tree/wineprefix" wineserver -k 2>/dev/null || true
+"$root/scripts/artifacts.sh" "$build/$tree/artifacts"
 exit $status

@@ -15,7 +15,8 @@ void SetWizardButtons(HWND page, DWORD buttons) {
 }
 
 INT_PTR AnswerZero(HWND page) {
-  SetWindowLongA(page, DWL_MSGRESULT, 0);
+  // SetWindowLongA on DWL_MSGRESULT in the 32-bit program; the Ptr form also builds 64-bit.
+  SetWindowLongPtrA(page, DWLP_MSGRESULT, 0);
   return TRUE;
 }
 

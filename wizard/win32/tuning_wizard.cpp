@@ -12,8 +12,8 @@ namespace {
 
 // The sheet steps through the page records by their dwSize, so they lie 48 bytes apart.
 using WizardPage = PROPSHEETPAGEA_V2;
-static_assert(sizeof(WizardPage) == 48, "the 48-byte page record");
-static_assert(sizeof(PROPSHEETHEADERA) == 52, "the 52-byte sheet header");
+static_assert(sizeof(void*) != 4 || sizeof(WizardPage) == 48, "the 48-byte page record");
+static_assert(sizeof(void*) != 4 || sizeof(PROPSHEETHEADERA) == 52, "the 52-byte sheet header");
 constexpr int kPageCount = 5;
 
 void InitWizardPage(WizardPage* page, int templateId, const char* name, DLGPROC procedure) {

@@ -13,7 +13,7 @@ class GdiPrintDevice : public PrintDevice {
     dc_.reset(::CreateDCA(nullptr, deviceName, nullptr, reinterpret_cast<const DEVMODEA*>(settings)));
   }
   int StartDoc(const char* documentName) override {
-    static_assert(sizeof(DOCINFOA) == 20, "the 32-bit document information");
+    static_assert(sizeof(void*) != 4 || sizeof(DOCINFOA) == 20, "the 32-bit document information");
     DOCINFOA info{};
     info.cbSize = sizeof info;
     info.lpszDocName = documentName;
