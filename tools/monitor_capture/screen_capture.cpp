@@ -1,10 +1,9 @@
-// Reading back what was painted on the screen, and saving it for a person to look at.
-#include "tests/e2e/support/screen.h"
+// Reading back what a window shows on the screen, and saving it for a person to look at.
+#include "tools/monitor_capture/screen_capture.h"
 
 #include <cstdio>
 
 #include "common/win32/scoped.h"
-#include "tests/e2e/support/process.h"
 
 ScreenImage CaptureScreen(const RECT& area) {
   ScreenImage image;
@@ -33,12 +32,6 @@ ScreenImage CaptureClient(HWND window) {
   ClientToScreen(window, &origin);
   OffsetRect(&client, origin.x, origin.y);
   return CaptureScreen(client);
-}
-
-std::string ArtifactPath(const std::string& name) {
-  std::string dir = ProgramPath("..\\artifacts");
-  CreateDirectoryA(dir.c_str(), nullptr);
-  return dir + "\\" + name;
 }
 
 bool SaveBmp(const ScreenImage& image, const std::string& path) {

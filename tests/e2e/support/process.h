@@ -25,6 +25,7 @@ class TestProcess {
 
   bool started() const { return info_.hProcess != nullptr; }
   DWORD pid() const { return info_.dwProcessId; }
+  HANDLE handle() const { return info_.hProcess; }
   // Waits for the exit; returns the exit code, or -2 (as DWORD) after the timeout.
   DWORD Wait(DWORD timeoutMs);
 

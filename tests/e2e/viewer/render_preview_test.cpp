@@ -3,10 +3,9 @@
 // malformed jobs.
 #include <gtest/gtest.h>
 #include <windows.h>
-// After windows.h, which it needs.
-#include <tlhelp32.h>
 
 #include <cstring>
+#include <functional>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -15,6 +14,7 @@
 #include "tests/e2e/support/process.h"
 #include "tests/e2e/support/screen.h"
 #include "tests/e2e/viewer/paint_fixture.h"
+#include "tools/monitor_capture/monitor_hold.h"
 #include "viewer/core/monitor_layout.h"
 
 namespace {
@@ -40,67 +40,9 @@ std::string CopyJob(const std::string& name) {
 
 int DisplayBitsPerPixel() { return GetDeviceCaps(ScopedWindowDc(nullptr).get(), BITSPIXEL); }
 
-// Holds every thread of a process while the test looks at its window.
-class ProcessPause {
- public:
-  explicit ProcessPause(DWORD pid) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-      if (entry.th32OwnerProcessID != pid) continue;
-      HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
-      if (thread && SuspendThread(thread) != static_cast<DWORD>(-1)) threads_.push_back(thread);
-    }
-    CloseHandle(snapshot);
-  }
-  ~ProcessPause() {
-    for (HANDLE thread : threads_) ResumeThread(thread), CloseHandle(thread);
-  }
-  bool paused() const { return !threads_.empty(); }
-
- private:
-  std::vector<HANDLE> threads_;
-};
-
-// Lets a job run in short slices until `done` holds while it is paused; returns that pause,
-// or none when the job ended first.
-template <typename Done>
-std::unique_ptr<ProcessPause> RunUntil(TestProcess& viewer, Done done) {
-  for (const DWORD start = GetTickCount(); GetTickCount() - start < kTimeout; Sleep(2)) {
-    auto pause = std::make_unique<ProcessPause>(viewer.pid());
-    if (viewer.Wait(0) != static_cast<DWORD>(-2)) return nullptr;
-    if (pause->paused() && done()) return pause;
-  }
-  return nullptr;
-}
-
-ScreenRect AreaRect(HWND monitor) {
-  RECT r{};
-  GetWindowRect(GetDlgItem(monitor, 1000), &r);
-  return {r.left, r.top, r.right, r.bottom};
-}
-
-// Holds the job from its start until the layout has placed the image area (and hidden the
-// area control); returns that pause, or none when the job ended first, and the monitor.
-std::unique_ptr<ProcessPause> HoldUntilLaidOut(TestProcess& viewer, HWND* monitor) {
-  return RunUntil(viewer, [&] {
-    const std::vector<HWND> windows = TopLevelWindows(viewer.pid(), "#32770");
-    *monitor = windows.empty() ? nullptr : windows.front();
-    return *monitor && !IsWindowVisible(GetDlgItem(*monitor, 1000));
-  });
-}
-
-// Whether the monitor shows a non-white pixel on the image row a quarter of the way down.
-bool Grown(HWND monitor) {
-  const ScreenRect area = AreaRect(monitor);
-  const int imageHeight = area.bottom - area.top - 19;
-  const ScreenImage client = CaptureClient(monitor);
-  const int y = MonitorImageTop(area, imageHeight) + imageHeight / 4;
-  for (int x = kMonitorImageLeft; y >= 0 && y < client.height && x < client.width - 12; ++x) {
-    if (client.At(x, y) != 0xFFFFFF) return true;
-  }
-  return false;
+// Lets a job run in short slices until `done` holds while it is paused.
+std::unique_ptr<ProcessPause> RunUntil(TestProcess& viewer, const std::function<bool()>& done) {
+  return ::RunUntil(viewer.handle(), viewer.pid(), kTimeout, done);
 }
 
 // A snapshot written on this display against the native 32-bit one: the same bytes at 32
@@ -156,11 +98,12 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
   std::ofstream(picture) << "x";
   TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
   HWND monitor = nullptr;
-  ASSERT_TRUE(HoldUntilLaidOut(viewer, &monitor)) << "the job ended before its monitor was laid out";
+  ASSERT_TRUE(RunUntil(viewer, [&] { return MonitorLaidOut(monitor = FindMonitor(viewer.pid())); }))
+      << "the job ended before its monitor was laid out";
   EXPECT_EQ(WindowText(monitor), "QEX Engrave Monitor");
   EXPECT_EQ(GetWindowLongA(monitor, GWL_STYLE) & WS_SYSMENU, 0);
   {
-    const auto pause = RunUntil(viewer, [monitor] { return Grown(monitor); });
+    const auto pause = RunUntil(viewer, [monitor] { return MonitorGrown(monitor); });
     ASSERT_TRUE(pause) << "the job ended before the monitor could be looked at";
     RECT window{};
     GetWindowRect(monitor, &window);
@@ -168,9 +111,9 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
     // The window is just wide enough for the fitted picture, framed in dark blue (on a
     // palette display the nearest blue of its palette).
     const std::vector<uint8_t> header = ReadBytes(Sample(kSlowJob, ".PRN")), native = ReadBytes(Sample(kSlowJob, ".bmp"));
-    const MonitorImageSize size = FitMonitorImage(AreaRect(monitor), U16(header, 0), U16(header, 2), static_cast<int>(U32(native, 18)));
+    const MonitorImageSize size = FitMonitorImage(MonitorAreaRect(monitor), U16(header, 0), U16(header, 2), static_cast<int>(U32(native, 18)));
     EXPECT_EQ(window.right - window.left, size.imageWidth + 21);
-    const int imageTop = MonitorImageTop(AreaRect(monitor), size.imageHeight);
+    const int imageTop = MonitorImageTop(MonitorAreaRect(monitor), size.imageHeight);
     const ScreenImage client = CaptureClient(monitor);
     const uint32_t frame = client.At(7, imageTop + size.imageHeight / 2);
     EXPECT_TRUE(DisplayBitsPerPixel() == 32 ? frame == 0x0000AF : frame > 0 && frame <= 0xFF) << std::hex << frame;

@@ -1,0 +1,88 @@
+// Holding a running "-f" job still while its monitor window is looked at.
+#include "tools/monitor_capture/monitor_hold.h"
+
+// After windows.h, which it needs.
+#include <tlhelp32.h>
+
+#include "common/win32/scoped.h"
+#include "tools/monitor_capture/screen_capture.h"
+#include "viewer/core/monitor_layout.h"
+#include "viewer/resources/resource_ids.h"
+
+ProcessPause::ProcessPause(DWORD pid) {
+  ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+  if (!snapshot) return;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry)) {
+    if (entry.th32OwnerProcessID != pid) continue;
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID);
+    if (!thread) continue;
+    if (SuspendThread(thread) != static_cast<DWORD>(-1)) {
+      threads_.push_back(thread);
+    } else {
+      CloseHandle(thread);
+    }
+  }
+}
+
+ProcessPause::~ProcessPause() {
+  for (auto it = threads_.rbegin(); it != threads_.rend(); ++it) {
+    ResumeThread(*it);
+    CloseHandle(*it);
+  }
+}
+
+std::unique_ptr<ProcessPause> RunUntil(HANDLE process, DWORD pid, DWORD timeoutMs, const std::function<bool()>& done) {
+  for (const DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(2)) {
+    auto pause = std::make_unique<ProcessPause>(pid);
+    if (WaitForSingleObject(process, 0) != WAIT_TIMEOUT) return nullptr;
+    if (pause->paused() && done()) return pause;
+  }
+  return nullptr;
+}
+
+namespace {
+
+struct DialogSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  DWORD pid = 0;
+  char cls[16] = "";
+  GetWindowThreadProcessId(window, &pid);
+  GetClassNameA(window, cls, sizeof cls);
+  if (pid != search->pid || !IsWindowVisible(window) || lstrcmpA(cls, "#32770") != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+HWND FindMonitor(DWORD pid) {
+  DialogSearch search{pid, nullptr};
+  EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+ScreenRect MonitorAreaRect(HWND monitor) {
+  RECT r{};
+  GetWindowRect(GetDlgItem(monitor, IDC_MONITOR_AREA), &r);
+  return {r.left, r.top, r.right, r.bottom};
+}
+
+bool MonitorLaidOut(HWND monitor) { return monitor && !IsWindowVisible(GetDlgItem(monitor, IDC_MONITOR_AREA)); }
+
+bool MonitorGrown(HWND monitor) {
+  const ScreenRect area = MonitorAreaRect(monitor);
+  const int imageHeight = area.bottom - area.top - 19;
+  const ScreenImage client = CaptureClient(monitor);
+  const int y = MonitorImageTop(area, imageHeight) + imageHeight / 4;
+  for (int x = kMonitorImageLeft; y >= 0 && y < client.height && x < client.width - 12; ++x) {
+    if (client.At(x, y) != 0xFFFFFF) return true;
+  }
+  return false;
+}
