@@ -52,12 +52,19 @@ void PrintTestJob(HWND page, uint8_t* block, int progressControlId) {
   PrintTestJob(ThePrintDevice(), progress, block, g_wizard.tuning, g_wizard.sampleOrigin, g_wizard.deviceName);
 }
 
-void StartSending(HWND page) {
+// The page while a job is sent: the progress bar in place of the instructions.
+void ShowSending(HWND page) {
   SetDlgItemTextA(page, IDC_SENDING_TEXT, "Sending File ...");
   ShowWindow(GetDlgItem(page, IDC_PICK_FILE_TEXT), SW_HIDE);
   ShowWindow(GetDlgItem(page, IDC_START_TEXT), SW_HIDE);
   ShowWindow(GetDlgItem(page, IDC_PROGRESS), SW_SHOW);
-  SetTimer(page, kSendTimer, kSendDelayMs, nullptr);
+}
+
+void ShowSent(HWND page) {
+  SetDlgItemTextA(page, IDC_SENDING_TEXT, "File Sent.");
+  ShowWindow(GetDlgItem(page, IDC_PICK_FILE_TEXT), SW_SHOW);
+  ShowWindow(GetDlgItem(page, IDC_START_TEXT), SW_SHOW);
+  ShowWindow(GetDlgItem(page, IDC_PROGRESS), SW_HIDE);
 }
 
 void Send(HWND page) {
@@ -69,15 +76,14 @@ void Send(HWND page) {
     return;
   }
   jobRunning = true;
+  // A job deferred behind another starts after that one has shown "File Sent.".
+  ShowSending(page);
   HWND cancel = GetDlgItem(GetParent(page), IDCANCEL);
   EnableWindow(cancel, FALSE);
   PrintTestJob(page, g_wizard.settings, IDC_PROGRESS);
   jobRunning = false;
   EnableWindow(cancel, TRUE);
-  SetDlgItemTextA(page, IDC_SENDING_TEXT, "File Sent.");
-  ShowWindow(GetDlgItem(page, IDC_PICK_FILE_TEXT), SW_SHOW);
-  ShowWindow(GetDlgItem(page, IDC_START_TEXT), SW_SHOW);
-  ShowWindow(GetDlgItem(page, IDC_PROGRESS), SW_HIDE);
+  ShowSent(page);
 }
 
 }  // namespace
@@ -92,7 +98,10 @@ INT_PTR CALLBACK SendPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       const INT_PTR answer = AnswerNotify(page, header, PSWIZB_BACK | PSWIZB_NEXT, PageEnd::kNext);
-      if (header->code == static_cast<UINT>(PSN_SETACTIVE)) StartSending(page);
+      if (header->code == static_cast<UINT>(PSN_SETACTIVE)) {
+        ShowSending(page);
+        SetTimer(page, kSendTimer, kSendDelayMs, nullptr);
+      }
       return answer;
     }
     default:
