@@ -23,7 +23,7 @@ void ApplyOpenDefaults(uint8_t* block) {
 
 SampleOrigin SampleOriginFromSettings(const uint8_t* block) {
   SampleOrigin origin;
-  origin.x = GetU8(block, settings_offset::metricUnits) != 0 ? 3937 : 4000;
+  origin.x = MetricUnits(block) ? 3937 : 4000;
   origin.y = 0;
   return origin;
 }

@@ -56,6 +56,11 @@ inline void PutU32(uint8_t* block, size_t offset, uint32_t value) {
   PutU16(block, offset + 2, static_cast<uint16_t>(value >> 16));
 }
 
+// The speed that stands for 100 % of the speed scale, in the driver's units.
+inline int32_t MaxSpeed(const uint8_t* block) { return GetI16(block, settings_offset::maxSpeed); }
+// The user works in metric units: the sample's distance and page 2 follow it.
+inline bool MetricUnits(const uint8_t* block) { return GetU8(block, settings_offset::metricUnits) != 0; }
+
 // Writes the values that the wizard forces into a freshly read block: landscape, the
 // fields mask 13, no dithering, and the driver's private settings listed in
 // settings_offset. Every other byte keeps the driver's value.

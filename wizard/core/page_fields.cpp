@@ -34,6 +34,11 @@ std::string Format(const char* format, long long value) {
 
 }  // namespace
 
+std::string PlacementText(bool metric) {
+  return std::string("Next, place the sample material flush against the top ruler and ") +
+         (metric ? "10 cm" : "4 inches") + " from the left ruler, as shown below.";
+}
+
 std::string PowerText(int32_t power) {
   return Format("%llu%%", static_cast<unsigned long long>(static_cast<uint32_t>(power / 10)));
 }

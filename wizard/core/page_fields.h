@@ -8,6 +8,9 @@
 constexpr int kScrollLineUp = 0;
 constexpr int kScrollLineDown = 1;
 
+// Page 2's instruction: where the sample goes, in the driver's units.
+std::string PlacementText(bool metric);
+
 // Power in tenths of a percent, shown in whole percent ("40%").
 std::string PowerText(int32_t power);
 // The box's number held to 20..80 %, in tenths; a text without a number reads as 20 %.

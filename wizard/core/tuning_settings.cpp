@@ -35,8 +35,6 @@ void WriteKey(ProfileStore& store, const char* section, const char* key, int32_t
   store.WriteString(section, key, text);
 }
 
-int32_t MaxSpeed(const uint8_t* settings) { return GetI16(settings, settings_offset::maxSpeed); }
-
 }  // namespace
 
 void LoadTuning(TuningState& state, const uint8_t* settings, ProfileStore& store, const char* section) {

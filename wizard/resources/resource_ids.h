@@ -26,3 +26,8 @@
 #define IDC_PICTURE_INCH 1035
 #define IDC_POWER_ARROWS 1045
 #define IDC_SPEED_ARROWS 1046
+
+// The wizard buttons of the property sheet itself (the pages' parent).
+#define IDC_SHEET_BACK 12323
+#define IDC_SHEET_NEXT 12324
+#define IDC_SHEET_FINISH 12325

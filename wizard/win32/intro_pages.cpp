@@ -2,9 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
-
 #include "wizard/core/driver_settings.h"
+#include "wizard/core/page_fields.h"
 #include "wizard/resources/resource_ids.h"
 #include "wizard/win32/wizard_pages.h"
 #include "wizard/win32/wizard_state.h"
@@ -23,13 +22,8 @@ INT_PTR CALLBACK FocusPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
 INT_PTR CALLBACK PlaceMaterialPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: {
-      const bool metric = GetU8(g_wizard.settings, settings_offset::metricUnits) != 0;
-      char text[128];
-      std::snprintf(text, sizeof text,
-                    "Next, place the sample material flush against the top ruler and %s from the left ruler, as "
-                    "shown below.",
-                    metric ? "10 cm" : "4 inches");
-      SetDlgItemTextA(page, IDC_PLACE_TEXT, text);
+      const bool metric = MetricUnits(g_wizard.settings);
+      SetDlgItemTextA(page, IDC_PLACE_TEXT, PlacementText(metric).c_str());
       ShowWindow(GetDlgItem(page, IDC_PICTURE_INCH), metric ? SW_HIDE : SW_SHOW);
       ShowWindow(GetDlgItem(page, IDC_PICTURE_CM), metric ? SW_SHOW : SW_HIDE);
       return TRUE;

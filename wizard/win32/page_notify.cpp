@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "wizard/core/driver_settings.h"
+#include "wizard/resources/resource_ids.h"
 #include "wizard/win32/wizard_pages.h"
 #include "wizard/win32/wizard_state.h"
 
@@ -11,7 +12,7 @@ namespace {
 void SetWizardButtons(HWND page, DWORD buttons) {
   HWND sheet = GetParent(page);
   PostMessageA(sheet, PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
-  SendMessageA(GetDlgItem(sheet, kSheetNextButton), BM_SETSTYLE, BS_PUSHBUTTON, FALSE);
+  SendMessageA(GetDlgItem(sheet, IDC_SHEET_NEXT), BM_SETSTYLE, BS_PUSHBUTTON, FALSE);
 }
 
 INT_PTR AnswerZero(HWND page) {
@@ -41,5 +42,3 @@ INT_PTR AnswerNotify(HWND page, const NMHDR* header, DWORD buttons, PageEnd end)
       return FALSE;
   }
 }
-
-int32_t MaxSpeed() { return GetI16(g_wizard.settings, settings_offset::maxSpeed); }

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "wizard/core/driver_settings.h"
 #include "wizard/core/page_fields.h"
 #include "wizard/resources/resource_ids.h"
 #include "wizard/win32/wizard_pages.h"
@@ -23,8 +24,8 @@ BoxText ReadBox(HWND page, int id) {
 
 void ShowPower(HWND page, int32_t power) { SetDlgItemTextA(page, IDC_POWER, PowerText(power).c_str()); }
 int32_t ReadPower(HWND page) { return PowerFromText(ReadBox(page, IDC_POWER).text); }
-void ShowSpeed(HWND page, int32_t speed) { SetDlgItemTextA(page, IDC_SPEED, SpeedText(speed, MaxSpeed()).c_str()); }
-int32_t ReadSpeed(HWND page) { return SpeedFromText(ReadBox(page, IDC_SPEED).text, MaxSpeed()); }
+void ShowSpeed(HWND page, int32_t speed) { SetDlgItemTextA(page, IDC_SPEED, SpeedText(speed, MaxSpeed(g_wizard.settings)).c_str()); }
+int32_t ReadSpeed(HWND page) { return SpeedFromText(ReadBox(page, IDC_SPEED).text, MaxSpeed(g_wizard.settings)); }
 
 INT_PTR OnCommand(HWND page, WPARAM wParam) {
   const int id = LOWORD(wParam);
@@ -48,7 +49,7 @@ INT_PTR OnScroll(HWND page, WPARAM wParam, LPARAM lParam) {
   if (code == SB_ENDSCROLL) return TRUE;
   const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
   if (id == IDC_POWER_ARROWS) ShowPower(page, StepPower(code, ReadPower(page)));
-  if (id == IDC_SPEED_ARROWS) ShowSpeed(page, StepSpeed(code, ReadSpeed(page), MaxSpeed()));
+  if (id == IDC_SPEED_ARROWS) ShowSpeed(page, StepSpeed(code, ReadSpeed(page), MaxSpeed(g_wizard.settings)));
   return TRUE;
 }
 

@@ -4,7 +4,7 @@
 
 #include "common/win32/scoped.h"
 #include "wizard/core/progress_bar.h"
-#include "wizard/core/test_job.h"
+#include "wizard/core/alignment_job.h"
 #include "wizard/resources/resource_ids.h"
 #include "wizard/win32/driver_access.h"
 #include "wizard/win32/wizard_pages.h"

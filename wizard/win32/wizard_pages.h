@@ -20,9 +20,3 @@ INT_PTR AnswerNotify(HWND page, const NMHDR* header, DWORD buttons, PageEnd end)
 
 // Makes the sheet's page area as large as the page's own template (see sheet_fit.cpp).
 void FitSheetToPage(HWND page);
-
-// The sheet's Next button (the page's parent is the sheet).
-constexpr int kSheetNextButton = 12324;
-
-// The block's maxSpeed, widened.
-int32_t MaxSpeed();

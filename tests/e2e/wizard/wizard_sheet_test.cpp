@@ -24,7 +24,6 @@ namespace {
 const DWORD kTimeout = 15000;
 const std::string kPrinter = "Engraver on LPT1:";
 const char kSection[] = "Birch 4 mm";
-const int kSheetBack = 12323, kSheetNext = 12324, kSheetFinish = 12325;
 
 bool WaitUntil(const std::function<bool()>& condition) {
   for (const DWORD start = GetTickCount(); !condition(); Sleep(5))
@@ -111,8 +110,8 @@ class Wizard : public testing::Test {
   bool Offers(const std::string& buttons) {
     return WaitUntil([&] {
       std::string offered;
-      for (const auto& [id, name] : {std::pair<int, const char*>{kSheetBack, "Back "}, {kSheetNext, "Next "},
-                                     {kSheetFinish, "Finish "}, {IDCANCEL, "Cancel "}})
+      for (const auto& [id, name] : {std::pair<int, const char*>{IDC_SHEET_BACK, "Back "}, {IDC_SHEET_NEXT, "Next "},
+                                     {IDC_SHEET_FINISH, "Finish "}, {IDCANCEL, "Cancel "}})
         if (IsWindowVisible(GetDlgItem(sheet_, id)) && IsWindowEnabled(GetDlgItem(sheet_, id))) offered += name;
       return offered == buttons + " ";
     });
@@ -242,8 +241,8 @@ std::string ExpectedJob() {
 
 TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   Start(Block(1000, false), "LaserTweakPower1=455\r\nLaserTweakSpeed=100\r\nLLTweak=-2\r\nMechTweak=-10\r\n");
-  ExpectPlacePage(Press(kSheetNext, IDC_PLACE_TEXT, "Back Next Cancel", "wizard_page2_inch.bmp"), false);
-  HWND page = Press(kSheetNext, IDC_POWER, "Back Next Cancel", "wizard_page3_power.bmp");
+  ExpectPlacePage(Press(IDC_SHEET_NEXT, IDC_PLACE_TEXT, "Back Next Cancel", "wizard_page2_inch.bmp"), false);
+  HWND page = Press(IDC_SHEET_NEXT, IDC_POWER, "Back Next Cancel", "wizard_page3_power.bmp");
   // The boxes are filled after the page was created.
   EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_POWER) + " " + ItemText(page, IDC_SPEED) == "45% 100%"; }));
   // A box and the text typed into it before leaving it, or the code its arrows send; then
@@ -259,7 +258,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
     if (!text) SendMessageA(page, WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(arrows));
     EXPECT_EQ(ItemText(page, box), shown) << (text ? text : "arrow") << " " << code;
   }
-  page = Press(kSheetNext, IDC_PROGRESS);
+  page = Press(IDC_SHEET_NEXT, IDC_PROGRESS);
   // Timer messages that the job's progress display lets through start no job inside the job.
   PostMessageA(page, WM_TIMER, 9, 0);
   PostMessageA(page, WM_TIMER, 9, 0);
@@ -278,19 +277,19 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   EXPECT_EQ(ItemText(page, IDC_SENDING_TEXT), "File Sent.");
   Shot("wizard_page4_sent.bmp");
 
-  page = Press(kSheetNext, IDC_LETTER, "Back Finish Cancel", "wizard_page5_letter.bmp");
+  page = Press(IDC_SHEET_NEXT, IDC_LETTER, "Back Finish Cancel", "wizard_page5_letter.bmp");
   EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_LETTER) == "A"; }));
   for (const auto& [typed, shown] : {std::pair<const char*, const char*>{"k", "K"}, {"V", "K"}, {"t", "T"}}) {
     TypeAndLeave(page, IDC_LETTER, typed);
     EXPECT_EQ(ItemText(page, IDC_LETTER), shown) << typed;
   }
   // Back to page 4 sends the job again.
-  WaitSent(Press(kSheetBack, IDC_PROGRESS));
+  WaitSent(Press(IDC_SHEET_BACK, IDC_PROGRESS));
   EXPECT_EQ(ReadTextFile(log_), job + job + job);
-  page = Press(kSheetNext, IDC_LETTER);
+  page = Press(IDC_SHEET_NEXT, IDC_LETTER);
   // A letter typed and not yet left is saved by Finish.
   SendDlgItemMessageA(page, IDC_LETTER, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("c"));
-  Press(kSheetFinish);
+  Press(IDC_SHEET_FINISH);
   EXPECT_EQ(Keys(), "550 550 37 -2 -8");
 }
 
@@ -300,17 +299,17 @@ TEST_F(Wizard, PowerPageBackAndNextThenCancel) {
   for (const bool next : {false, true}) {
     SCOPED_TRACE(next ? "Next" : "Back");
     Start(Block(1000, true), "LaserTweakPower1=1000\r\nLaserTweakSpeed=50\r\nMechTweak=4\r\n", "startdoc");
-    ExpectPlacePage(Press(kSheetNext, IDC_PLACE_TEXT, nullptr, next ? nullptr : "wizard_page2_metric.bmp"), true);
-    HWND page = Press(kSheetNext, IDC_POWER);
+    ExpectPlacePage(Press(IDC_SHEET_NEXT, IDC_PLACE_TEXT, nullptr, next ? nullptr : "wizard_page2_metric.bmp"), true);
+    HWND page = Press(IDC_SHEET_NEXT, IDC_POWER);
     EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_POWER) + " " + ItemText(page, IDC_SPEED) == "100% 50%"; }));
     TypeAndLeave(page, IDC_SPEED, "64");
     if (next) {
-      WaitSent(Press(kSheetNext, IDC_PROGRESS));
+      WaitSent(Press(IDC_SHEET_NEXT, IDC_PROGRESS));
       // With StartDocA failing the job only makes and deletes its device context.
       const std::string log = ReadTextFile(log_);
       EXPECT_EQ(log.substr(log.find('\n') + 1), "StartDoc MechanicalAlign\nDeleteDC\n");
     }
-    if (!next) Press(kSheetBack, IDC_PLACE_TEXT);
+    if (!next) Press(IDC_SHEET_BACK, IDC_PLACE_TEXT);
     Press(IDCANCEL);
     // The untouched power box (100%) is read as 80 % on Next.
     EXPECT_EQ(Keys(), next ? "800 800 64 0 4" : "1000 1000 50 0 4");

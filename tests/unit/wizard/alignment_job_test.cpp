@@ -1,5 +1,5 @@
-// The test job's packets, positions, device conversions and order of calls, recorded.
-#include "wizard/core/test_job.h"
+// The alignment job: its packets, positions, device conversions and order of calls, recorded.
+#include "wizard/core/alignment_job.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "wizard/core/print_device.h"
+#include "wizard/resources/resource_ids.h"
 #include "wizard/core/tuning_state.h"
 
 // Page 4's progress bar; the job reports 20, 60 and 100 %.
@@ -14,7 +15,6 @@ class ProgressDisplay {
   virtual void ShowProgress(int percent) = 0;
 };
 
-constexpr int kLetterBitmapId = 103;
 constexpr int kPassThroughEscape = 19;
 constexpr int kBarCount = 21;
 using BarTable = std::array<int32_t, kBarCount>;

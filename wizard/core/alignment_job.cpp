@@ -1,5 +1,5 @@
 // The alignment test job: settings, device packets and the three pages.
-#include "wizard/core/test_job.h"
+#include "wizard/core/alignment_job.h"
 
 #include <algorithm>
 #include <cmath>
@@ -99,7 +99,7 @@ void SendPowerPackets(PrintDevice& device, const uint8_t* block, int powerPercen
 }
 
 void DrawLetterRow(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y) {
-  device.DrawBitmapResource(kLetterBitmapId, ToDeviceX(block, x), ToDeviceY(block, y));
+  device.DrawBitmapResource(IDB_LETTER_ROW, ToDeviceX(block, x), ToDeviceY(block, y));
 }
 
 void DrawBarRow(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y, const BarTable& table) {
