@@ -34,7 +34,7 @@ const char kCardUsage[] =
     "                   printer. Default: a metric block (sample 10 cm from the left ruler) at\n"
     "                   500 x 500 dpi, maxSpeed 1000, speed factor (byte 1544) 2, no ESC #\n"
     "                   packet (byte 1500 zero), every other byte 0.\n"
-    "  --log            print the device calls one a line, as the simulated driver logs them\n"
+    "  --log            print the device calls, one per line, as the simulated driver logs them\n"
     "  --explain        print the job's settings and every device packet decoded\n"
     "  --png CARD.png   draw the three pages, one panel each, and under them the card they\n"
     "                   engrave together, one pixel per device unit (a thousandth of an inch)\n"
