@@ -118,6 +118,7 @@ TEST_F(Qexcard, BadInputFailsWithOneLineAndWritesNothing) {
       {"--png '" + dir_ + "'", 1},  // a folder
       {"--power 101" + png, 2},
       {"--power 4.55" + png, 2},
+      {"--power -0.5" + png, 2},
       {"--power forty" + png, 2},
       {"--speed -1" + png, 2},
       {"--speed 3.5" + png, 2},
@@ -137,24 +138,37 @@ TEST_F(Qexcard, BadInputFailsWithOneLineAndWritesNothing) {
   }
 }
 
-TEST_F(Qexcard, DrawsTheCard) {
-  ASSERT_EQ(Run("--png '" + dir_ + "/card.png'"), 0) << err_;
+// The picture as grey levels, top row first; empty when it cannot be read.
+std::vector<png_byte> GreyPixels(const std::string& path, png_uint_32* width, png_uint_32* height) {
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
-  ASSERT_TRUE(png_image_begin_read_from_file(&image, (dir_ + "/card.png").c_str()));
+  if (!png_image_begin_read_from_file(&image, path.c_str())) return {};
   image.format = PNG_FORMAT_GRAY;
   std::vector<png_byte> pixels(PNG_IMAGE_SIZE(image));
-  ASSERT_TRUE(png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr));
+  if (!png_image_finish_read(&image, nullptr, pixels.data(), 0, nullptr)) return {};
+  *width = image.width;
+  *height = image.height;
+  return pixels;
+}
+
+TEST_F(Qexcard, DrawsTheCard) {
+  ASSERT_EQ(Run("--png '" + dir_ + "/card.png'"), 0) << err_;
+  png_uint_32 width = 0, height = 0;
+  const std::vector<png_byte> pixels = GreyPixels(dir_ + "/card.png", &width, &height);
+  ASSERT_FALSE(pixels.empty());
   // Three page panels and the card, each the pattern (1827 x 240) with a margin of 40, 6 apart.
-  EXPECT_EQ(image.width, 1907u);
-  EXPECT_EQ(image.height, 4 * 320u + 3 * 6);
-  const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * image.width + x]; };
+  EXPECT_EQ(width, 1907u);
+  EXPECT_EQ(height, 4 * 320u + 3 * 6);
+  const auto at = [&](int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; };
   // Page 2's 'A' bar (5003..5012 x 550..611) in the second panel, and white beside it.
   const int barX = 40 + 5003 - 4937, barY = 326 + 40 + 550 - 420;
   EXPECT_EQ(at(barX, barY), 0);
   EXPECT_EQ(at(barX + 9, barY + 61), 0);
   EXPECT_EQ(at(barX + 10, barY), 255);
   EXPECT_EQ(at(barX, barY + 62), 255);
+  png_uint_32 committedWidth = 0, committedHeight = 0;
+  EXPECT_TRUE(GreyPixels(QEX_TEST_CARD, &committedWidth, &committedHeight) == pixels)
+      << "docs/images/test_card.png is not the default card: qexcard --png docs/images/test_card.png";
 }
 
 }  // namespace

@@ -59,9 +59,11 @@ bool ParseInteger(const char* text, long min, long max, int32_t* value) {
 // "45" or "45.5", 0 to 100, in tenths.
 bool ParsePower(const char* text, int32_t* tenths) {
   const char* dot = std::strchr(text, '.');
-  std::string whole(text, dot ? static_cast<size_t>(dot - text) : std::strlen(text));
+  const std::string whole(text, dot ? static_cast<size_t>(dot - text) : std::strlen(text));
   int32_t percent = 0, fraction = 0;
-  if (whole.size() > 3 || !ParseInteger(whole.c_str(), 0, 100, &percent)) return false;
+  // Digits only before the dot: "-0.5" is not half a percent.
+  if (whole.empty() || whole.size() > 3 || whole[0] == '-' || !ParseInteger(whole.c_str(), 0, 100, &percent))
+    return false;
   if (dot && !(std::isdigit(static_cast<unsigned char>(dot[1])) && dot[2] == '\0')) return false;
   if (dot) fraction = dot[1] - '0';
   *tenths = percent * 10 + fraction;
