@@ -70,6 +70,38 @@ bool ParsePower(const char* text, int32_t* tenths) {
   return *tenths <= 1000;
 }
 
+bool ReadText(const char* value, size_t limit, std::string* field) {
+  if (value[0] == '\0' || std::strlen(value) > limit) return false;
+  *field = value;
+  return true;
+}
+
+struct ValueOption {
+  const char* name;
+  const char* wanted;
+  bool (*read)(const char* value, CardOptions* options);
+};
+
+const ValueOption kValueOptions[] = {
+    {"--power", "a percent from 0 to 100 with at most one decimal",
+     [](const char* v, CardOptions* o) { return ParsePower(v, &o->power); }},
+    {"--speed", "a whole percent from 0 to 100",
+     [](const char* v, CardOptions* o) { return ParseInteger(v, 0, 100, &o->speedPercent); }},
+    {"--line-lag", "a whole number from -10 to 10",
+     [](const char* v, CardOptions* o) { return ParseInteger(v, -10, 10, &o->lineLag); }},
+    {"--device", "a name of 1 to 127 characters",
+     [](const char* v, CardOptions* o) { return ReadText(v, kMaxDeviceName, &o->device); }},
+    {"--settings", "a file name",
+     [](const char* v, CardOptions* o) { return ReadText(v, std::string::npos, &o->settingsFile); }},
+    {"--png", "a file name", [](const char* v, CardOptions* o) { return ReadText(v, std::string::npos, &o->png); }},
+};
+
+const ValueOption* FindValueOption(const std::string& name) {
+  for (const ValueOption& option : kValueOptions)
+    if (name == option.name) return &option;
+  return nullptr;
+}
+
 class NoProgress : public ProgressDisplay {
  public:
   void ShowProgress(int) override {}
@@ -159,32 +191,14 @@ bool ParseCardOptions(int argc, const char* const* argv, CardOptions* options, s
       options->explain = true;
     } else if (option == "--help" || option == "-h") {
       options->help = true;
-    } else if (option == "--power" || option == "--speed" || option == "--line-lag" || option == "--device" ||
-               option == "--settings" || option == "--png") {
+    } else if (const ValueOption* valueOption = FindValueOption(option)) {
       if (i + 1 == argc) {
         *error = option + " needs a value";
         return false;
       }
       const char* value = argv[++i];
-      bool ok = true;
-      if (option == "--power") {
-        ok = ParsePower(value, &options->power);
-      } else if (option == "--speed") {
-        ok = ParseInteger(value, 0, 100, &options->speedPercent);
-      } else if (option == "--line-lag") {
-        ok = ParseInteger(value, -10, 10, &options->lineLag);
-      } else {
-        const size_t limit = option == "--device" ? kMaxDeviceName : std::string::npos;
-        ok = value[0] != '\0' && std::strlen(value) <= limit;
-        (option == "--device" ? options->device : option == "--settings" ? options->settingsFile : options->png) = value;
-      }
-      if (!ok) {
-        const char* wanted = option == "--power"      ? "a percent from 0 to 100 with at most one decimal"
-                             : option == "--speed"    ? "a whole percent from 0 to 100"
-                             : option == "--line-lag" ? "a whole number from -10 to 10"
-                             : option == "--device"   ? "a name of 1 to 127 characters"
-                                                      : "a file name";
-        *error = option + " wants " + wanted + ", not '" + value + "'";
+      if (!valueOption->read(value, options)) {
+        *error = option + " wants " + valueOption->wanted + ", not '" + value + "'";
         return false;
       }
     } else {
