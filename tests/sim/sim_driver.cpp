@@ -5,8 +5,8 @@
 //                        size the driver reports)
 //   QEXWIZ_SIM_FAIL      comma-separated switches: docprops, createdc, startdoc,
 //                        startpage1, startpage2, startpage3
-//   QEXWIZ_SIM_LOG       a text file; the print device appends one line per call, fields
-//                        separated by one space, bytes as lowercase hex without separators:
+//   QEXWIZ_SIM_LOG       a text file; the print device appends one line per call in the
+//                        format of tools/device_log (the one qexcard prints):
 //   CreateDC <device name> <block>   StartDoc <document name>   Escape <number> <input bytes>
 //   StartPage   EndPage   EndDoc   DeleteDC
 //   BitBlt <x> <y> <width> <height> <rop as 8 hex digits> <source width>x<source height>
@@ -19,6 +19,7 @@
 #include <iterator>
 #include <string>
 
+#include "tools/device_log/device_log.h"
 #include "wizard/core/driver_settings.h"
 #include "wizard/win32/driver_access.h"
 
@@ -40,12 +41,6 @@ void Log(const std::string& line) {
   std::ofstream(Env("QEXWIZ_SIM_LOG"), std::ios::binary | std::ios::app) << line << "\n";
 }
 
-std::string Hex(const uint8_t* bytes, int size) {
-  std::string text;
-  for (int i = 0; i < size; ++i) text += {"0123456789abcdef"[bytes[i] >> 4], "0123456789abcdef"[bytes[i] & 15]};
-  return text;
-}
-
 class SimDriver : public Spooler, public PrintDevice {
  public:
   PrinterHandle Open(const char* name) override { return *name && Env("QEXWIZ_SIM_PRINTER") == name ? this : nullptr; }
@@ -62,24 +57,24 @@ class SimDriver : public Spooler, public PrintDevice {
   void Close(PrinterHandle) override {}
 
   void CreateDC(const char* name, const uint8_t* settings) override {
-    Log(std::string("CreateDC ") + name + " " + Hex(settings, kDriverSettingsSize));
+    Log(device_log::CreateDCLine(name, settings, kDriverSettingsSize));
     hasDc_ = !Fails("createdc");
   }
   int StartDoc(const char* name) override {
-    Log(std::string("StartDoc ") + name);
+    Log(device_log::StartDocLine(name));
     pages_ = 0;
     return hasDc_ && !Fails("startdoc");
   }
   void Escape(int escape, const uint8_t* input, int size) override {
-    Log("Escape " + std::to_string(escape) + " " + Hex(input, size));
+    Log(device_log::EscapeLine(escape, input, size));
   }
   int StartPage() override {
-    Log("StartPage");
+    Log(device_log::StartPageLine());
     return hasDc_ && !Fails("startpage" + std::to_string(++pages_));
   }
-  void EndPage() override { Log("EndPage"); }
-  void EndDoc() override { Log("EndDoc"); }
-  void DeleteDC() override { Log("DeleteDC"); }
+  void EndPage() override { Log(device_log::EndPageLine()); }
+  void EndDoc() override { Log(device_log::EndDocLine()); }
+  void DeleteDC() override { Log(device_log::DeleteDCLine()); }
   // The bitmap comes from the program's own resources, as on the real printer.
   void DrawBitmapResource(int id, int x, int y) override {
     BITMAP info{};
@@ -87,17 +82,13 @@ class SimDriver : public Spooler, public PrintDevice {
       GetObjectA(bitmap, sizeof info, &info);
       DeleteObject(bitmap);
     }
-    const std::string size = std::to_string(info.bmWidth) + " " + std::to_string(info.bmHeight);
-    Blit(x, y, size + " 00cc0020 " + std::to_string(info.bmWidth) + "x" + std::to_string(info.bmHeight));
+    Log(device_log::BitBltLine(x, y, info.bmWidth, info.bmHeight, device_log::kSrcCopy, info.bmWidth, info.bmHeight));
   }
   void FillBlack(int x, int y, int width, int height) override {
-    Blit(x, y, std::to_string(width) + " " + std::to_string(height) + " 00000042 0x0");
+    Log(device_log::BitBltLine(x, y, width, height, device_log::kBlackness, 0, 0));
   }
 
  private:
-  static void Blit(int x, int y, const std::string& rest) {
-    Log("BitBlt " + std::to_string(x) + " " + std::to_string(y) + " " + rest);
-  }
   bool hasDc_ = false;
   int pages_ = 0;
 } simDriver;

@@ -30,7 +30,7 @@ void DrawLabel(Canvas& canvas, const std::string& text, int left, int top, uint8
 
 }  // namespace
 
-std::vector<uint8_t> LetterRowBmp() {
+Canvas LetterRowCanvas() {
   Canvas canvas(kLetterRowWidth, kLetterRowHeight, kWhite1);
   for (size_t i = 0; i < kLetterColumns.size(); ++i) {
     canvas.DrawGlyph(GlyphFor(static_cast<char>('A' + i)), kLetterColumns[i].first, kLetterTop,
@@ -38,7 +38,11 @@ std::vector<uint8_t> LetterRowBmp() {
   }
   canvas.Set(13, 107, kBlack1);
   canvas.Set(1821, 106, kBlack1);
-  return EncodeBmp(canvas, 1, {{0, 0, 0}, {255, 255, 255}});
+  return canvas;
+}
+
+std::vector<uint8_t> LetterRowBmp() {
+  return EncodeBmp(LetterRowCanvas(), 1, {{0, 0, 0}, {255, 255, 255}});
 }
 
 std::vector<uint8_t> BedPictureBmp(bool metric) {

@@ -18,6 +18,8 @@ struct ColumnExtent {
 // Where each letter 'A'..'U' lies in bitmap 103; the test job's bar tables sit under them.
 extern const std::array<ColumnExtent, 21> kLetterColumns;
 
+// The pixels of bitmap 103: index 0 black, index 1 white.
+Canvas LetterRowCanvas();
 // Bitmap 103: 1 bit, index 0 black, index 1 white.
 std::vector<uint8_t> LetterRowBmp();
 // Bitmap 101 (inches, 396 x 200) or 102 (centimetres, 407 x 200), 16 colours.
