@@ -10,9 +10,9 @@ tree=$("$root/scripts/windows_tree.sh")
 
 status=0
 ctest --test-dir "$build/native" --output-on-failure -j "$(nproc)" || status=1
-# Wine tests share one prefix, so they run one at a time.
+# Tests that share a Wine prefix and display hold its lock; the others run beside them.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  ctest --test-dir "$build/$tree" --output-on-failure -j 1 --timeout 600 || status=1
+  ctest --test-dir "$build/$tree" --output-on-failure -j "$(nproc)" --timeout 600 || status=1
 WINEPREFIX="$build/$tree/wineprefix" wineserver -k 2>/dev/null || true
 "$root/scripts/artifacts.sh" "$build/$tree/artifacts"
 exit $status

@@ -36,4 +36,10 @@ mkdir -p "$(dirname "$prefix")"
   fi
 ) 9>"$prefix.lock"
 
+# A server that outlives each program by a few seconds saves every later start its boot.
+# It and the system processes it starts must hold none of the caller's pipes, or a test
+# runner reading the program's output would wait for them to end.
+if wineserver -p10 </dev/null >/dev/null 2>&1; then
+  "$wine" cmd /c exit </dev/null >/dev/null 2>&1 || true
+fi
 exec "$wine" "$@"
