@@ -7,7 +7,7 @@
 
 #include "tests/corpus/bmp_corpus.h"
 #include "tests/e2e/viewer/paint_fixture.h"
-#include "tools/samplejob/vector_builder.h"
+#include "common/job_file/job_encoding.h"
 #include "viewer/core/overlay_picture.h"
 
 namespace {
@@ -68,7 +68,7 @@ TEST(Paint, CorpusPaintsEveryGoodFileAndRefusesTheBadOnes) {
 // 10, which keeps its size: the picture area is 200 x 100 at (100, 100). No slanted ones: in
 // another process's window Wine draws lines through X, whose ties differ from GDI's.
 std::vector<uint8_t> Overlay(uint8_t xPitchByte) {
-  return VectorBuilder(200, 100, xPitchByte, 10)
+  return JobBytes(200, 100, xPitchByte, 10)
       .Polyline(1, {{10, 20}, {110, 20}})
       .Polyline(2, {{50, 30}, {50, 80}})
       .Polyline(4, {{-60, 50}, {260, 50}})

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "recording_observer.h"
-#include "tools/samplejob/vector_builder.h"
+#include "common/job_file/job_encoding.h"
 #include "viewer/core/overlay_picture.h"
 #include "viewer/core/pen_palette.h"
 #include "viewer/core/vector_file.h"
@@ -11,7 +11,7 @@ namespace {
 
 // A 4 x 3 overlay whose first polyline draws two pixels of row 0, followed by `tail`.
 std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
-  std::vector<uint8_t> file = VectorBuilder(4, 3, 10, 10).Polyline(1, {{0, 0}, {2, 0}}).bytes();
+  std::vector<uint8_t> file = JobBytes(4, 3, 10, 10).Polyline(1, {{0, 0}, {2, 0}}).bytes();
   file.insert(file.end(), tail.begin(), tail.end());
   return file;
 }
@@ -32,7 +32,7 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
     RenderState state;
     const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
     SetOverlayScale(c.header, area.w, state);
-    const std::vector<uint8_t> file = VectorBuilder(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
+    const std::vector<uint8_t> file = JobBytes(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
     size_t offset = kPreviewHeaderSize;
     uint32_t colour = 0;
     std::vector<VectorPoint> points;
