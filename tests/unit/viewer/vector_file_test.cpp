@@ -4,7 +4,6 @@
 #include "recording_observer.h"
 #include "tools/samplejob/vector_builder.h"
 #include "viewer/core/overlay_picture.h"
-#include "viewer/core/pen_palette.h"
 #include "viewer/core/vector_file.h"
 
 namespace {
@@ -33,12 +32,13 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
     const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
     SetOverlayScale(c.header, area.w, state);
     const std::vector<uint8_t> file = VectorBuilder(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
-    size_t offset = kPreviewHeaderSize;
-    uint32_t colour = 0;
+    ByteCursor in(file.data() + kPreviewHeaderSize, file.size() - kPreviewHeaderSize);
+    PolylineRecord record;
     std::vector<VectorPoint> points;
-    ASSERT_EQ(ReadPolylineRecord(file.data(), file.size(), &offset, state, area, &colour, &points), 0);
-    EXPECT_EQ(offset, file.size());
-    EXPECT_EQ(colour, PenPalette[3]);
+    ASSERT_EQ(ReadPolylineRecord(in, &record), 0);
+    ASSERT_EQ(MapPolylinePoints(record, state, area, &points), 0);
+    EXPECT_EQ(in.remaining(), 0u);
+    EXPECT_EQ(record.pen, 3);
     ASSERT_EQ(points.size(), 1u);
     EXPECT_EQ(std::make_pair(points[0].x, points[0].y), std::make_pair(c.px, c.py));
   }
@@ -56,7 +56,8 @@ TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
     MemoryPicture picture;
     ASSERT_TRUE(picture.Create(4, 3));
     RenderState state;
-    EXPECT_EQ(DrawOverlayIntoPicture(c.file.data(), c.file.size(), picture, state), -1);
+    ByteCursor in(c.file.data(), c.file.size());
+    EXPECT_EQ(DrawOverlayIntoPicture(in, picture, state), -1);
     EXPECT_EQ(DrawnPixels(picture), (Pixels{{0, 0}, {1, 0}}));
   }
 }
