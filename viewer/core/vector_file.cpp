@@ -35,8 +35,9 @@ void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& st
   state.mirrored = header.mirrored;
   // A header of width 0 leaves an empty picture area; its zoom is 0 rather than 0 / 0.
   state.zoom = header.width == 0 ? 0.0f : static_cast<float>(shownWidth) / static_cast<float>(header.width);
-  state.scaleX = static_cast<float>(header.xPitch) * 0.1f * state.zoom;
-  state.scaleY = static_cast<float>(header.yPitch) * 0.1f * state.zoom;
+  const double tenth = 0.1f;
+  state.scaleX = static_cast<float>(header.xPitch * tenth * state.zoom);
+  state.scaleY = static_cast<float>(header.yPitch * tenth * state.zoom);
 }
 
 int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record) {

@@ -28,7 +28,9 @@ struct VectorHeader {
 bool ReadVectorHeader(ByteCursor& in, VectorHeader* header);
 
 // Records the header in `state` (headerWidth, headerHeight, mirrored) and sets zoom,
-// scaleX and scaleY in single precision for a picture area `shownWidth` pixels wide.
+// scaleX and scaleY for a picture area `shownWidth` pixels wide: zoom is the quotient in
+// single precision, and each scale factor is pitch x 0.1f x zoom formed in double
+// precision and rounded to single precision once.
 void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& state);
 
 struct FilePoint {
