@@ -97,7 +97,8 @@ TEST(Paint, OverlayWithAndWithoutTheBmpMirroredInXOnly) {
       MemoryPicture lines;
       ASSERT_TRUE(lines.Create(kAreaWidth, kAreaHeight));
       RenderState state;
-      ASSERT_EQ(DrawOverlayIntoPicture(overlay.data(), overlay.size(), lines, state), 0);
+      ByteCursor in(overlay.data(), overlay.size());
+      ASSERT_EQ(DrawOverlayIntoPicture(in, lines, state), 0);
       for (int y = a.y0; y < a.y0 + a.h; ++y) {
         for (int x = a.x0; x < a.x0 + a.w; ++x) {
           if (NearFrame(x, y, a)) continue;
