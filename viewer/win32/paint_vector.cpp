@@ -51,6 +51,8 @@ int DrawPolylineRecord(ByteCursor& file, int x0, int y0, int w) {
       MapPolylinePoints(record, g_render, PictureArea{x0, y0, w, 0}, &mapped) != 0) {
     return -1;
   }
+  // Fewer than two points draw nothing: spare the pen of an empty record.
+  if (mapped.size() < 2) return 0;
   std::vector<POINT> points;
   try {
     points.resize(mapped.size());

@@ -1,10 +1,13 @@
 // The overlay: points scaled and mirrored in x only, and a bad record ending it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
+#include "viewer/core/file_source.h"
 #include "viewer/core/overlay_picture.h"
 #include "viewer/core/vector_file.h"
 
@@ -95,4 +98,18 @@ TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
     EXPECT_EQ(DrawOverlayIntoPicture(in, picture, state), -1);
     EXPECT_EQ(DrawnPixels(picture), (Pixels{{0, 0}, {1, 0}}));
   }
+}
+
+TEST(VectorFile, OverlayOfTwoGibibytesIsNotOpened) {
+  // Sparse, so that making it is quick; a reader that went through it would take minutes.
+  const std::string name = testing::TempDir() + "two-gibibytes.VCT";
+  {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(name.c_str(), "wb"), std::fclose);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(std::fseek(file.get(), 0x7FFFFFFF, SEEK_SET), 0);
+    ASSERT_NE(std::fputc(0, file.get()), EOF);
+  }
+  FileSource source;
+  EXPECT_FALSE(source.Open(name.c_str()));
+  std::remove(name.c_str());
 }
