@@ -87,7 +87,6 @@ class JobBytes {
   }
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
-  std::vector<uint8_t>& bytes() { return bytes_; }
 
  private:
   std::vector<uint8_t> bytes_;

@@ -37,16 +37,16 @@ std::string CheckJobHeader(const JobHeader& h) {
   return reason.empty() ? reason : "header: " + reason;
 }
 
-bool PreviewWriter::Refuse(const std::string& reason) {
+bool JobFileWriter::Refuse(const std::string& reason) {
   if (error_.empty()) error_ = reason;
   return false;
 }
 
-bool PreviewWriter::Started(const char* record) {
+bool JobFileWriter::Started(const char* record) {
   return begun_ || Refuse(std::string(record) + ": the header is not written yet");
 }
 
-bool PreviewWriter::Begin(const JobHeader& header) {
+bool JobFileWriter::Begin(const JobHeader& header) {
   if (begun_) return Refuse("header: written already");
   const std::string reason = CheckJobHeader(header);
   if (!reason.empty()) return Refuse(reason);
@@ -115,23 +115,8 @@ bool PreviewWriter::Empty() {
   return true;
 }
 
-bool OverlayWriter::Refuse(const std::string& reason) {
-  if (error_.empty()) error_ = reason;
-  return false;
-}
-
-bool OverlayWriter::Begin(const JobHeader& header) {
-  if (begun_) return Refuse("header: written already");
-  const std::string reason = CheckJobHeader(header);
-  if (!reason.empty()) return Refuse(reason);
-  out_ = JobBytes(static_cast<uint16_t>(header.width), static_cast<uint16_t>(header.height), XPitchByte(header.xPitch),
-                  static_cast<uint8_t>(header.yPitch));
-  begun_ = true;
-  return true;
-}
-
 bool OverlayWriter::Polyline(const OverlayPolyline& polyline) {
-  if (!begun_) return Refuse("polyline: the header is not written yet");
+  if (!Started("polyline")) return false;
   std::string reason =
       First({Pen(polyline.pen), Range("point count", static_cast<long long>(polyline.points.size()), 0, 65535)});
   for (size_t i = 0; reason.empty() && i < polyline.points.size(); ++i) {

@@ -70,40 +70,38 @@ struct OverlayPolyline {
 // Empty when the header can be written, else why not.
 std::string CheckJobHeader(const JobHeader& header);
 
-class PreviewWriter {
+// What both writers share: the header, the bytes written and the first refusal.
+class JobFileWriter {
  public:
   // The header comes first and once; records before it are refused.
   bool Begin(const JobHeader& header);
-  bool RasterBand(const RasterBandRecord& band);
-  bool FilledRect(const FilledRectRecord& rect);
-  bool LineRuns(const LineRunsRecord& runs);
-  bool Empty();
 
   const std::vector<uint8_t>& bytes() const { return out_.bytes(); }
   // The first refusal, empty when every call succeeded.
   const std::string& error() const { return error_; }
 
- private:
+ protected:
+  // Keeps the first reason; always false.
   bool Refuse(const std::string& reason);
+  // False, with a refusal, before the header.
   bool Started(const char* record);
 
   JobBytes out_;
+
+ private:
   bool begun_ = false;
   std::string error_;
 };
 
-class OverlayWriter {
+class PreviewWriter : public JobFileWriter {
  public:
-  bool Begin(const JobHeader& header);
+  bool RasterBand(const RasterBandRecord& band);
+  bool FilledRect(const FilledRectRecord& rect);
+  bool LineRuns(const LineRunsRecord& runs);
+  bool Empty();
+};
+
+class OverlayWriter : public JobFileWriter {
+ public:
   bool Polyline(const OverlayPolyline& polyline);
-
-  const std::vector<uint8_t>& bytes() const { return out_.bytes(); }
-  const std::string& error() const { return error_; }
-
- private:
-  bool Refuse(const std::string& reason);
-
-  JobBytes out_;
-  bool begun_ = false;
-  std::string error_;
 };

@@ -23,7 +23,7 @@ Extent FileExtent(const SampleJobSpec& spec) {
 }
 
 int U(int v) { return std::max(0, v); }
-// A sample coordinate as a 16-bit field holds it.
+// The signed 16-bit value that a sample coordinate is stored as.
 int S(int v) { return static_cast<int16_t>(v); }
 
 // A band of text lines `rows` high at (x, y), ink drawn by its raster op.
