@@ -1,6 +1,7 @@
 // BMP files of the kinds other programs write, good and malformed, built in memory.
 #include "tests/corpus/bmp_corpus.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -112,8 +113,10 @@ std::vector<CorpusFile> BmpCorpus() {
     change(s);
     return s;
   };
-  auto good = [&](const std::string& name, const Spec& s) {
-    corpus.push_back(CorpusFile{name, Build(s), CorpusExpect::kPaints, BmpFault::kNone, s.width, s.height, Levels(s.bits), s.rowsTopFirst});
+  auto good = [&](const std::string& name, const Spec& s, std::function<void(Bytes&)> change = [](Bytes&) {}) {
+    Bytes f = Build(s);
+    change(f);
+    corpus.push_back(CorpusFile{name, f, CorpusExpect::kPaints, BmpFault::kNone, s.width, s.height, Levels(s.bits), s.rowsTopFirst});
   };
   good("1bpp-33-wide", with([](Spec& s) { s.bits = 1, s.width = 33, s.height = 5; }));
   good("4bpp", with([](Spec& s) { s.bits = 4; }));
@@ -130,6 +133,18 @@ std::vector<CorpusFile> BmpCorpus() {
   good("4-colours-gaps-trailing-bytes", with([](Spec& s) { s.bits = 8, s.gap = 37, s.colorsUsed = 4; }));
 
   const Spec plain, eight = with([](Spec& s) { s.bits = 8; }), rle8 = with([](Spec& s) { s.bits = 8, s.compression = 1; });
+  // Each pixel of the bottom row differs from the next: its first three (1, index) runs
+  // become one padded absolute run of the same six bytes.
+  good("rle8-odd-absolute-run", rle8, [](Bytes& f) {
+    const size_t at = f[10] | f[11] << 8;
+    const uint8_t run[6] = {0, 3, f[at + 1], f[at + 3], f[at + 5], 0};
+    std::copy(run, run + 6, f.begin() + at);
+  });
+  // Whatever follows the end of the bitmap is never read, not even an absolute run cut short.
+  good("rle8-bytes-after-the-end", rle8, [](Bytes& f) {
+    f.insert(f.end(), {0, 200});
+    Put(f, 34, static_cast<uint32_t>(f.size() - (f[10] | f[11] << 8))), FixSize(f);
+  });
   auto bad = [&](const std::string& name, const Spec& s, BmpFault fault, std::function<void(Bytes&)> change) {
     Bytes f = Build(s);
     change(f);
@@ -149,15 +164,37 @@ std::vector<CorpusFile> BmpCorpus() {
       [](Bytes& f) { Put(f, 14 + 116, 0x7FFFFFFF); });
   bad("cut-in-pixels", plain, F::kPixelData, [](Bytes& f) { f.resize(f.size() - 5), FixSize(f); });
   bad("16000-squared-no-data", plain, F::kPixelData, [](Bytes& f) { Put(f, 18, 16000), Put(f, 22, 16000); });
+  bad("30000-squared-no-data", plain, F::kPixelData, [](Bytes& f) { Put(f, 18, 30000), Put(f, 22, 30000); });
+  bad("height-int-min", plain, F::kPixelData, [](Bytes& f) { Put(f, 22, 0x80000000u); });
   bad("rle8-size-image-past-end", rle8, F::kPixelData, [](Bytes& f) { Put(f, 34, static_cast<uint32_t>(f.size())); });
   // The first row's absolute run claims 200 pixels: its data run past the stream.
   bad("rle8-absolute-cut-short", rle8, F::kPixelData, [](Bytes& f) { Put(f, f[10] | f[11] << 8, 200 << 8, 2); });
-  bad("height-int-min", plain, F::kDimensions, [](Bytes& f) { Put(f, 22, 0x80000000u); });
-  bad("30000-squared", plain, F::kDimensions, [](Bytes& f) { Put(f, 18, 30000), Put(f, 22, 30000); });
-  bad("rle8-100000-squared", rle8, F::kDimensions, [](Bytes& f) { Put(f, 18, 100000), Put(f, 22, 100000); });
-  bad("bits-2", plain, F::kFormat, [](Bytes& f) { Put(f, 28, 2, 2); });
-  bad("bitfields-24bpp", plain, F::kFormat, [](Bytes& f) { Put(f, 30, 3); });
-  bad("rle8-top-down", rle8, F::kFormat, [](Bytes& f) { Put(f, 22, static_cast<uint32_t>(-7)); });
+  // A stream without an end-of-bitmap mark must end on an instruction, not in the middle of one.
+  bad("rle8-no-end-mark-one-stray-byte", rle8, F::kPixelData, [](Bytes& f) {
+    f.back() = 0, f.push_back(1);
+    Put(f, 34, static_cast<uint32_t>(f.size() - (f[10] | f[11] << 8))), FixSize(f);
+  });
+  bad("jpeg-size-image-past-end", plain, F::kPixelData, [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 1000); });
+
+  // Lying wholly inside the file, but not for the conversion: background only.
+  auto unconvertible = [&](const std::string& name, const Spec& s, BmpFault fault, std::function<void(Bytes&)> change) {
+    Bytes f = Build(s);
+    change(f);
+    corpus.push_back(CorpusFile{name, f, CorpusExpect::kNotConvertible, fault});
+  };
+  unconvertible("jpeg", plain, F::kCompressedImage, [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 200); });
+  unconvertible("png", plain, F::kCompressedImage, [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 5), Put(f, 34, 200); });
+  unconvertible("header-64", with([](Spec& s) { s.headerSize = 64; }), F::kUnknownHeader, [](Bytes&) {});
+  unconvertible("header-size-0", plain, F::kUnknownHeader, [](Bytes& f) { Put(f, 14, 0); });
+  unconvertible("257-colours", with([](Spec& s) { s.bits = 8, s.colorsUsed = 257; }), F::kColourCount, [](Bytes&) {});
+  unconvertible("width-0", plain, F::kDimensions, [](Bytes& f) { Put(f, 18, 0); });
+  unconvertible("width-negative", plain, F::kDimensions, [](Bytes& f) { Put(f, 18, static_cast<uint32_t>(-13)); });
+  unconvertible("height-0", plain, F::kDimensions, [](Bytes& f) { Put(f, 22, 0); });
+  unconvertible("rle8-100000-squared", rle8, F::kDimensions, [](Bytes& f) { Put(f, 18, 100000), Put(f, 22, 100000); });
+  unconvertible("bits-2", plain, F::kFormat, [](Bytes& f) { Put(f, 28, 2, 2); });
+  unconvertible("bitfields-24bpp", plain, F::kFormat, [](Bytes& f) { Put(f, 30, 3); });
+  unconvertible("core-16bpp", with([](Spec& s) { s.headerSize = 12, s.bits = 16; }), F::kFormat, [](Bytes&) {});
+  unconvertible("rle8-top-down", rle8, F::kFormat, [](Bytes& f) { Put(f, 22, static_cast<uint32_t>(-7)); });
   // Accepted, but no bitmap of its size can be made: the painter shows the background only.
   corpus.push_back(CorpusFile{"rle8-20000-squared", Build(rle8), CorpusExpect::kTooLargeToConvert});
   Put(corpus.back().bytes, 18, 20000), Put(corpus.back().bytes, 22, 20000);

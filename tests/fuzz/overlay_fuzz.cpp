@@ -5,6 +5,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   MemoryPicture picture;
   if (!picture.Create(97, 61)) return 0;
   RenderState state;
-  DrawOverlayIntoPicture(data, size, picture, state);
+  ByteCursor in(data, size);
+  DrawOverlayIntoPicture(in, picture, state);
   return 0;
 }

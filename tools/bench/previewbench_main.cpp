@@ -2,6 +2,7 @@
 // best time of reading it in 128 KB pieces and dropping them (what cat to /dev/null does).
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "viewer/core/preview_file.h"
@@ -30,7 +31,16 @@ int main(int argc, char** argv) {
     return 2;
   }
   const char* job = argv[1];
-  const int runs = argc > 2 ? std::atoi(argv[2]) : 20;
+  int runs = 20;
+  if (argc > 2) {
+    char* end = nullptr;
+    const long asked = std::strtol(argv[2], &end, 10);
+    if (*end != '\0' || end == argv[2] || asked < 1 || asked > 10000) {
+      std::fprintf(stderr, "RUNS must be a number from 1 to 10000\n");
+      return 2;
+    }
+    runs = static_cast<int>(asked);
+  }
   std::vector<char> piece(128 * 1024);
   const double read = BestMicroseconds(runs, [&] {
     FILE* file = std::fopen(job, "rb");

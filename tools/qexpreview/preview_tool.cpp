@@ -8,7 +8,7 @@
 #include "tools/common/write_file.h"
 #include "tools/qexpreview/png_output.h"
 #include "viewer/core/bmp_writer.h"
-#include "viewer/core/file_bytes.h"
+#include "viewer/core/file_source.h"
 #include "viewer/core/overlay_picture.h"
 #include "viewer/core/preview_file.h"
 #include "viewer/core/vector_file.h"
@@ -28,12 +28,13 @@ bool DrawJobOverlay(const std::string& job, RenderState& state, FILE* err) {
     std::fprintf(err, "%s: the name is too short to have a vector file\n", job.c_str());
     return false;
   }
-  std::vector<uint8_t> overlay;
-  if (!ReadFileBytes(overlayName, &overlay)) {
+  FileSource source;
+  if (!source.Open(overlayName.c_str())) {
     std::fprintf(err, "cannot read %s\n", overlayName.c_str());
     return false;
   }
-  if (DrawOverlayIntoPicture(overlay.data(), overlay.size(), state.picture, state) != 0) {
+  ByteCursor overlay(source);
+  if (DrawOverlayIntoPicture(overlay, state.picture, state) != 0) {
     std::fprintf(err, "%s: short header or invalid record\n", overlayName.c_str());
     return false;
   }

@@ -1,5 +1,6 @@
 // qexpreview: renders a preview file into the viewer's snapshot BMP or a PNG, or describes it.
 #include <cstdio>
+#include <new>
 #include <string>
 
 #include "tools/qexpreview/preview_tool.h"
@@ -15,9 +16,7 @@ int Usage() {
   return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string command = argv[1];
   const std::string job = argv[2];
@@ -39,4 +38,17 @@ int main(int argc, char** argv) {
   }
   if (bmp.empty() && png.empty()) return Usage();
   return RenderJob(job, bmp, png, overlay, stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The picture, its BMP and PNG rows are sized from the job's header: running out of
+  // memory for them is an ordinary failure.
+  try {
+    return Run(argc, argv);
+  } catch (const std::bad_alloc&) {
+    std::fprintf(stderr, "out of memory\n");
+    return 1;
+  }
 }

@@ -17,6 +17,7 @@ struct SampleJobSpec {
 struct SampleJob {
   std::vector<uint8_t> preview;
   std::vector<uint8_t> vector;
+  std::string error;  // the job file writer's first refusal; empty for a complete job
 };
 
 // Jobs for the demo: small to a full bed of 14400 x 7200 pixels at pitch 10, plain and mirrored.

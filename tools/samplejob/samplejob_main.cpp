@@ -15,6 +15,10 @@ int main(int argc, char** argv) {
   const std::string folder = argv[argc - 1];
   for (const SampleJobSpec& spec : edges ? EdgeSpecs() : ShowcaseSpecs()) {
     const SampleJob job = BuildSampleJob(spec);
+    if (!job.error.empty()) {
+      std::fprintf(stderr, "%s: %s\n", spec.name.c_str(), job.error.c_str());
+      return 1;
+    }
     const std::string base = folder + "/" + spec.name;
     if (!WriteWholeFile(base + ".PRN", job.preview) || !WriteWholeFile(base + ".VCT", job.vector)) {
       std::fprintf(stderr, "cannot write %s\n", base.c_str());

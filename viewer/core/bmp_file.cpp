@@ -10,7 +10,7 @@ constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kInfoHeaderSize = 40;
 constexpr uint32_t kV5HeaderSize = 124;
 
-enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3 };
+enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kJpeg = 4, kPng = 5 };
 
 constexpr uint32_t kProfileLinked = 0x4C494E4B;    // 'LINK'
 constexpr uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
@@ -67,6 +67,11 @@ int Refuse(BmpFault reason, BmpFault* fault) {
   return -1;
 }
 
+int NotConvertible(BmpFault reason, BmpFault* fault) {
+  if (fault) *fault = reason;
+  return kBmpNotConvertible;
+}
+
 }  // namespace
 
 int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fault) {
@@ -76,22 +81,22 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
   if (U32(data + 2) != size) return Refuse(BmpFault::kFileSize, fault);
   const uint32_t offBits = U32(data + 10);
   const uint32_t headerSize = U32(data + kFileHeaderSize);
-  if (!KnownHeaderSize(headerSize) || size - kFileHeaderSize < headerSize) {
-    return Refuse(BmpFault::kHeaderSize, fault);
-  }
+  if (size - kFileHeaderSize < headerSize) return Refuse(BmpFault::kHeaderSize, fault);
+  // What follows an unknown header cannot be located, and the conversion never sees it.
+  if (!KnownHeaderSize(headerSize)) return NotConvertible(BmpFault::kUnknownHeader, fault);
   const uint8_t* header = data + kFileHeaderSize;
 
   int64_t width = 0;
   int64_t height = 0;
   uint32_t bits = 0;
   uint32_t compression = kRgb;
+  uint32_t colorsUsed = 0;
   uint64_t tableBytes = 0;  // masks and colour table after the header
   bool topDown = false;
   if (headerSize == kCoreHeaderSize) {
     width = U16(header + 4);
     height = U16(header + 6);
     bits = U16(header + 10);
-    if (bits == 16 || bits == 32) return Refuse(BmpFault::kFormat, fault);
     if (bits <= 8) tableBytes = 3u << bits;
   } else {
     width = static_cast<int32_t>(U32(header + 4));
@@ -100,20 +105,11 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
     height = storedHeight < 0 ? -static_cast<int64_t>(storedHeight) : storedHeight;
     bits = U16(header + 14);
     compression = U32(header + 16);
-    const uint32_t colorsUsed = U32(header + 32);
-    if (bits <= 8 && colorsUsed > (1u << 8)) return Refuse(BmpFault::kColourTable, fault);
+    colorsUsed = U32(header + 32);
     uint64_t entries = colorsUsed;
-    if (entries == 0 && bits <= 8) entries = uint64_t{1} << bits;
+    if (entries == 0 && bits >= 1 && bits <= 8) entries = uint64_t{1} << bits;
     tableBytes = entries * 4;
     if (compression == kBitfields && headerSize == kInfoHeaderSize) tableBytes += 12;
-  }
-  if (width <= 0 || height <= 0 || height > INT32_MAX) return Refuse(BmpFault::kDimensions, fault);
-  if (!FormatAllowed(bits, compression) || (topDown && (compression == kRle8 || compression == kRle4))) {
-    return Refuse(BmpFault::kFormat, fault);
-  }
-  // The converted picture, 32 bits a pixel at most, must stay addressable in an int.
-  if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4 > INT32_MAX) {
-    return Refuse(BmpFault::kDimensions, fault);
   }
   if (tableBytes > size - kFileHeaderSize - headerSize) return Refuse(BmpFault::kColourTable, fault);
   if (headerSize == kV5HeaderSize) {
@@ -126,15 +122,31 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
 
   if (offBits > size) return Refuse(BmpFault::kPixelData, fault);
   const size_t available = size - offBits;
+  const uint32_t imageSize = headerSize == kCoreHeaderSize ? 0 : U32(header + 20);
   if (compression == kRle8 || compression == kRle4) {
-    const uint32_t imageSize = U32(header + 20);
     if (imageSize == 0 || imageSize > available ||
         !RleStreamInside(data + offBits, imageSize, compression == kRle4)) {
       return Refuse(BmpFault::kPixelData, fault);
     }
-  } else {
+  } else if (compression == kJpeg || compression == kPng) {
+    if (imageSize > available) return Refuse(BmpFault::kPixelData, fault);
+  } else if (width > 0 && height > 0 && FormatAllowed(bits, compression)) {
     const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
-    if (stride * static_cast<uint64_t>(height) > available) return Refuse(BmpFault::kPixelData, fault);
+    // Divided rather than multiplied: the product may not fit in 64 bits.
+    if (stride > available / static_cast<uint64_t>(height)) return Refuse(BmpFault::kPixelData, fault);
+  }
+
+  // Everything lies inside the file; now what the conversion cannot take.
+  if (compression == kJpeg || compression == kPng) return NotConvertible(BmpFault::kCompressedImage, fault);
+  if (!FormatAllowed(bits, compression) || (headerSize == kCoreHeaderSize && bits > 8 && bits != 24) ||
+      (topDown && (compression == kRle8 || compression == kRle4))) {
+    return NotConvertible(BmpFault::kFormat, fault);
+  }
+  if (bits <= 8 && colorsUsed > 256) return NotConvertible(BmpFault::kColourCount, fault);
+  // The converted picture, 32 bits a pixel at most, must stay addressable in an int.
+  if (width <= 0 || height <= 0 || height > INT32_MAX ||
+      static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4 > INT32_MAX) {
+    return NotConvertible(BmpFault::kDimensions, fault);
   }
 
   image->width = static_cast<int32_t>(width);

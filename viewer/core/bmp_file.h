@@ -12,23 +12,33 @@ struct BmpImage {
   uint8_t* fileData = nullptr;      // the whole file, from new[]; owned by the record
 };
 
-// Why a file was refused (for tests and tools).
+// Why a file was refused or is kept from the conversion (for tests and tools).
 enum class BmpFault {
   kNone,
+  // Refused: nothing is painted.
   kTooShort,         // no room for the file header and the header size field
   kSignature,        // not "BM"
   kFileSize,         // bfSize differs from the size of the file
-  kHeaderSize,       // unknown header size, or the header runs past the end
-  kDimensions,       // width <= 0, height 0, or a size whose arithmetic would overflow
-  kFormat,           // bit count and compression do not go together
+  kHeaderSize,       // the header runs past the end
   kColourTable,      // masks, colour table or colour profile run past the end
-  kPixelData,        // bfOffBits or the pixel rows (or RLE stream) run past the end
+  kPixelData,        // bfOffBits or the pixel rows (or RLE or compressed stream) run past the end
+  // Not convertible: the background is painted alone.
+  kUnknownHeader,    // a header size the conversion does not read
+  kCompressedImage,  // JPEG or PNG data
+  kFormat,           // bit count and compression do not go together, or an RLE file is top-down
+  kColourCount,      // more than 256 colours at 8 bits a pixel or fewer
+  kDimensions,       // width <= 0, height 0, or a picture too large to convert
 };
 
-// Checks a whole file held in `data` and, when it is sound, fills every field of `image`
-// but fileData (pointers into `data`). Before any pixel is converted, the header, masks,
-// colour table and pixel data that the header implies must lie inside the file.
-// Returns 0 or -1; `fault` (when given) says why.
+// Results of ParseBmpFile and LoadBmpFile besides 0 (convert it) and -1 (refused).
+constexpr int kBmpNotConvertible = 1;
+
+// Checks a whole file held in `data`. Every part that the header implies (header, masks,
+// colour table, profile, pixel data) must lie inside the file, or the file is refused
+// with -1. A file that lies inside but that the DIB conversion cannot take gives
+// kBmpNotConvertible: it is never handed to the conversion, and `image` is left alone.
+// Otherwise 0, with every field of `image` but fileData set (pointers into `data`).
+// `fault` (when given) says why.
 int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fault = nullptr);
 
 // Frees fileData; accepts a null record or one without data.

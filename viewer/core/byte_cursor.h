@@ -3,14 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-inline void PutU16(uint8_t* out, uint16_t value) {
-  out[0] = static_cast<uint8_t>(value);
-  out[1] = static_cast<uint8_t>(value >> 8);
-}
-
-inline void PutU32(uint8_t* out, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
-}
+#include "common/little_endian.h"
 
 // Hands a cursor more bytes of a stream that is read piece by piece.
 class ByteSource {
@@ -44,7 +37,7 @@ class ByteCursor {
   }
   bool ReadU16(uint16_t* value) {
     if (!Fits(2)) return false;
-    *value = static_cast<uint16_t>(data_[offset_] | (data_[offset_ + 1] << 8));
+    *value = GetU16(data_ + offset_);
     offset_ += 2;
     return true;
   }
@@ -56,9 +49,7 @@ class ByteCursor {
   }
   bool ReadU32(uint32_t* value) {
     if (!Fits(4)) return false;
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | data_[offset_ + i];
-    *value = v;
+    *value = GetU32(data_ + offset_);
     offset_ += 4;
     return true;
   }

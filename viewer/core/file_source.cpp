@@ -9,15 +9,18 @@ namespace {
 
 // Bytes read at a time; a larger request (a raster band's rows) is read in one go.
 constexpr size_t kPiece = 256 * 1024;
+constexpr int64_t kLargestFile = 0x7FFFFFFF;
 
 }  // namespace
 
 bool FileSource::Open(const char* fileName) {
   file_ = std::fopen(fileName, "rb");
   if (!file_) return false;
-  long size = -1;
+  int64_t size = -1;
   if (std::fseek(file_, 0, SEEK_END) == 0) size = std::ftell(file_);
-  if (size < 0 || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  // The 32-bit programs' file offsets end below 2 GiB; the native build refuses the same files
+  // rather than read billions of records from one.
+  if (size < 0 || size > kLargestFile || std::fseek(file_, 0, SEEK_SET) != 0) return false;
   left_ = static_cast<uint64_t>(size);
   return true;
 }

@@ -8,7 +8,8 @@
 
 class FileSource : public ByteSource {
  public:
-  // Opens the file; false when it cannot be opened or its size cannot be found.
+  // Opens the file; false when it cannot be opened, its size cannot be found or it holds
+  // 2 GiB or more.
   bool Open(const char* fileName);
   ~FileSource() override;
 

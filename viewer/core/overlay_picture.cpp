@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "viewer/core/pen_palette.h"
 #include "viewer/core/picture_area.h"
 #include "viewer/core/vector_file.h"
 
@@ -46,15 +47,16 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
 
 }  // namespace
 
-int DrawOverlayIntoPicture(const uint8_t* data, size_t size, MemoryPicture& picture, RenderState& state) {
+int DrawOverlayIntoPicture(ByteCursor& in, MemoryPicture& picture, RenderState& state) {
   VectorHeader header;
-  if (!ReadVectorHeader(data, size, &header)) return -1;
+  if (!ReadVectorHeader(in, &header)) return -1;
   const PictureArea area = PlacePicture(header.width, header.height, picture.width(), picture.height());
   SetOverlayScale(header, area.w, state);
+  PolylineRecord record;
   std::vector<VectorPoint> points;
-  for (size_t offset = kPreviewHeaderSize; offset < size;) {
-    uint32_t colour = 0;
-    if (ReadPolylineRecord(data, size, &offset, state, area, &colour, &points) != 0) return -1;
+  while (in.remaining() > 0) {
+    if (ReadPolylineRecord(in, &record) != 0 || MapPolylinePoints(record, state, area, &points) != 0) return -1;
+    const uint32_t colour = PenPalette[record.pen];
     for (size_t i = 1; i < points.size(); ++i) {
       DrawSegment(picture, area, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour);
     }

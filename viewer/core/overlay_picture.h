@@ -2,12 +2,11 @@
 // window without background: the picture area placed by the file's header, points scaled
 // and mirrored, 1-pixel lines (start pixel in, end pixel out) cut to the picture area.
 #pragma once
-#include <cstddef>
-#include <cstdint>
-
+#include "viewer/core/byte_cursor.h"
 #include "viewer/core/memory_picture.h"
 #include "viewer/core/render_state.h"
 
-// 0 when every record was drawn; -1 for a short header or an invalid or cut-short record
-// (the records before it stay drawn). Sets the overlay's fields of `state`.
-int DrawOverlayIntoPicture(const uint8_t* data, size_t size, MemoryPicture& picture, RenderState& state);
+// Reads the file from `in` record by record. 0 when every record was drawn; -1 for a short
+// header or an invalid or cut-short record (the records before it stay drawn). Sets the
+// overlay's fields of `state`.
+int DrawOverlayIntoPicture(ByteCursor& in, MemoryPicture& picture, RenderState& state);

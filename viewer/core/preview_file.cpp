@@ -71,6 +71,21 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
+int ReadPreviewHeader(ByteCursor& in, PreviewError* error, PreviewHeaderFields* header) {
+  uint8_t xPitchByte;
+  if (!in.ReadU16(&header->width) || !in.ReadU16(&header->height) || !in.ReadU8(&xPitchByte) ||
+      !in.ReadU8(&header->yPitch)) {
+    return PreviewFailure(error, in.offset(), "header cut short");
+  }
+  header->mirrored = xPitchByte >= 0x80 ? 1 : 0;
+  // Two's complement negation: 0xFB becomes 5 and 0x80 stays 128.
+  header->xPitch = header->mirrored ? static_cast<uint8_t>(0x100 - xPitchByte) : xPitchByte;
+  if (header->width == 0 || header->height == 0) {
+    return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
+  }
+  return 0;
+}
+
 namespace {
 
 int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error,
@@ -78,17 +93,13 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   RasterColumns columns;
   std::vector<uint8_t> columnMarks;
   PreviewContext context{in, state, observer, error, columns, columnMarks};
-  uint8_t xPitchByte, yPitch;
-  if (!in.ReadU16(&state.headerWidth) || !in.ReadU16(&state.headerHeight) || !in.ReadU8(&xPitchByte) ||
-      !in.ReadU8(&yPitch)) {
-    return PreviewFailure(context, in.offset(), "header cut short");
-  }
-  state.mirrored = xPitchByte >= 0x80 ? 1 : 0;
-  // Two's complement negation: 0xFB becomes 5 and 0x80 stays 128.
-  const unsigned xPitch = state.mirrored ? static_cast<uint8_t>(0x100 - xPitchByte) : xPitchByte;
-  if (state.headerWidth == 0 || state.headerHeight == 0) {
-    return PreviewFailure(context, state.headerWidth == 0 ? 0 : 2, "header width or height is 0");
-  }
+  PreviewHeaderFields header{state.headerWidth, state.headerHeight, 0, 0, state.mirrored};
+  const int headerResult = ReadPreviewHeader(in, error, &header);
+  // What was read of the header stays in the state, also when it is refused.
+  state.headerWidth = header.width;
+  state.headerHeight = header.height;
+  state.mirrored = header.mirrored;
+  if (headerResult != 0) return -1;
 
   const PictureSize picture = FitPreviewPicture(state.headerWidth, state.headerHeight);
   if (!state.picture.Create(picture.width, picture.height)) {
@@ -97,7 +108,7 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   state.pictureWidth = static_cast<uint16_t>(picture.width);
   state.pictureHeight = static_cast<uint16_t>(picture.height);
   if (!observer.CreateSurface(state)) return PreviewFailure(context, 0, "no surface for the picture");
-  SetScaleFactors(state, xPitch, yPitch);
+  SetScaleFactors(state, header.xPitch, header.yPitch);
   observer.LayoutMonitor(state);
 
   RecordCounts localCounts;

@@ -3,58 +3,67 @@
 
 #include "viewer/core/pen_palette.h"
 
-int PreviewFailure(PreviewContext& context, uint64_t offset, const std::string& reason) {
-  if (context.error) {
-    context.error->offset = offset;
-    context.error->reason = reason;
+int PreviewFailure(PreviewError* error, uint64_t offset, const std::string& reason) {
+  if (error) {
+    error->offset = offset;
+    error->reason = reason;
   }
   return -1;
 }
 
-namespace {
-
-int BadPen(PreviewContext& context, uint64_t offset, unsigned pen) {
-  return PreviewFailure(context, offset, "pen " + std::to_string(pen) + " is not below 8");
+int BadPen(PreviewError* error, uint64_t offset, unsigned pen) {
+  return PreviewFailure(error, offset, "pen " + std::to_string(pen) + " is not below 8");
 }
 
-}  // namespace
+int ReadFilledRect(ByteCursor& in, PreviewError* error, FilledRectFields* r) {
+  const uint64_t start = in.offset();
+  if (!in.ReadU16(&r->originY) || !in.ReadU16(&r->left) || !in.ReadU16(&r->top) || !in.ReadU16(&r->right) ||
+      !in.ReadU16(&r->bottom) || !in.ReadU16(&r->pen)) {
+    return PreviewFailure(error, start, "filled rectangle cut short");
+  }
+  if (r->pen >= kPenCount) return BadPen(error, start + 10, r->pen);
+  return 0;
+}
+
+int ReadLineRunsHead(ByteCursor& in, PreviewError* error, LineRunsFields* runs) {
+  const uint64_t start = in.offset();
+  if (!in.ReadI16(&runs->count) || !in.ReadU16(&runs->pen) || !in.ReadI16(&runs->rowX) || !in.ReadI16(&runs->rowY)) {
+    return PreviewFailure(error, start, "line runs header cut short");
+  }
+  if (runs->pen >= kPenCount) return BadPen(error, start + 2, runs->pen);
+  return 0;
+}
+
+int ReadLineSegment(ByteCursor& in, PreviewError* error, const LineRunsFields& runs, int index,
+                    LineSegmentFields* segment) {
+  const uint64_t start = in.offset();
+  if (!in.ReadI16(&segment->xStart) || !in.ReadI16(&segment->xEnd)) {
+    return PreviewFailure(error, start, "line segment " + std::to_string(index) + " of " +
+                                            std::to_string(runs.count - 1) + " cut short");
+  }
+  return 0;
+}
 
 int DrawFilledRect(PreviewContext& context) {
-  ByteCursor& in = context.cursor;
-  const uint64_t start = in.offset();
-  uint16_t originY, left, top, right, bottom, pen;
-  if (!in.ReadU16(&originY) || !in.ReadU16(&left) || !in.ReadU16(&top) || !in.ReadU16(&right) ||
-      !in.ReadU16(&bottom) || !in.ReadU16(&pen)) {
-    return PreviewFailure(context, start, "filled rectangle cut short");
-  }
-  if (pen >= kPenCount) return BadPen(context, start + 10, pen);
+  FilledRectFields r;
+  if (ReadFilledRect(context.cursor, context.error, &r) != 0) return -1;
   const RenderState& s = context.state;
   // The origin moves the top edge only.
-  context.state.picture.FillRect(ScaleToPixel(left, s.scaleX), ScaleToPixel(originY + top, s.scaleY),
-                                 ScaleToPixel(right, s.scaleX), ScaleToPixel(bottom, s.scaleY), PenPalette[pen]);
+  context.state.picture.FillRect(ScaleToPixel(r.left, s.scaleX), ScaleToPixel(r.originY + r.top, s.scaleY),
+                                 ScaleToPixel(r.right, s.scaleX), ScaleToPixel(r.bottom, s.scaleY), PenPalette[r.pen]);
   return 0;
 }
 
 int DrawLineRuns(PreviewContext& context) {
-  ByteCursor& in = context.cursor;
-  const uint64_t start = in.offset();
-  int16_t count, rowX, rowY;
-  uint16_t pen;
-  if (!in.ReadI16(&count) || !in.ReadU16(&pen) || !in.ReadI16(&rowX) || !in.ReadI16(&rowY)) {
-    return PreviewFailure(context, start, "line runs header cut short");
-  }
-  if (pen >= kPenCount) return BadPen(context, start + 2, pen);
+  LineRunsFields runs;
+  if (ReadLineRunsHead(context.cursor, context.error, &runs) != 0) return -1;
   const RenderState& s = context.state;
-  const int y = ScaleToPixel(rowY, s.scaleY);
-  for (int i = 1; i < count; ++i) {
-    const uint64_t segment = in.offset();
-    int16_t xStart, xEnd;
-    if (!in.ReadI16(&xStart) || !in.ReadI16(&xEnd)) {
-      return PreviewFailure(context, segment, "line segment " + std::to_string(i) + " of " +
-                                                  std::to_string(count - 1) + " cut short");
-    }
-    context.state.picture.HorizontalLine(ScaleToPixel(xStart, s.scaleX), ScaleToPixel(xEnd, s.scaleX), y,
-                                         PenPalette[pen]);
+  const int y = ScaleToPixel(runs.rowY, s.scaleY);
+  for (int i = 1; i < runs.count; ++i) {
+    LineSegmentFields segment;
+    if (ReadLineSegment(context.cursor, context.error, runs, i, &segment) != 0) return -1;
+    context.state.picture.HorizontalLine(ScaleToPixel(segment.xStart, s.scaleX), ScaleToPixel(segment.xEnd, s.scaleX),
+                                         y, PenPalette[runs.pen]);
   }
   return 0;
 }

@@ -22,10 +22,6 @@ bool ResizeMarks(std::vector<uint8_t>& marks, size_t size) {
   return true;
 }
 
-struct BandHeader {
-  uint16_t originY, originX, firstRow, bandWidth, rowCount, bytesPerRow, pen;
-};
-
 // Plots the rows of one band: the taken bits of each byte mark their groups' columns in a
 // row of marks, and the marked columns are set afterwards. Every pixel of a band has the
 // same colour, so the order in which its pixels are set does not matter.
@@ -166,34 +162,36 @@ class BandPlotter {
 
 }  // namespace
 
-int DrawRasterBand(PreviewContext& context) {
-  ByteCursor& in = context.cursor;
-  RenderState& state = context.state;
-  RenderObserver& observer = context.observer;
+int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* h) {
   const uint64_t start = in.offset();
-  BandHeader h;
-  if (!in.ReadU16(&h.originY) || !in.ReadU16(&h.originX) || !in.ReadU16(&h.firstRow) ||
-      !in.ReadU16(&h.bandWidth) || !in.ReadU16(&h.rowCount) || !in.ReadU16(&h.bytesPerRow) ||
-      !in.ReadU16(&h.pen)) {
-    return PreviewFailure(context, start, "raster band header cut short");
+  if (!in.ReadU16(&h->originY) || !in.ReadU16(&h->originX) || !in.ReadU16(&h->firstRow) ||
+      !in.ReadU16(&h->bandWidth) || !in.ReadU16(&h->rowCount) || !in.ReadU16(&h->bytesPerRow) ||
+      !in.ReadU16(&h->pen)) {
+    return PreviewFailure(error, start, "raster band header cut short");
   }
-  if (h.pen >= kPenCount) {
-    return PreviewFailure(context, start + 12, "pen " + std::to_string(h.pen) + " is not below 8");
+  if (h->pen >= kPenCount) {
+    return PreviewFailure(error, start + 12, "pen " + std::to_string(h->pen) + " is not below 8");
   }
-  uint32_t rasterOp;
-  if (!in.ReadU32(&rasterOp)) return PreviewFailure(context, start + 14, "raster operation cut short");
-  if (h.rowCount > 0 && h.bytesPerRow == 0) {
-    return PreviewFailure(context, start + 10, "raster band of " + std::to_string(h.rowCount) + " rows of 0 bytes");
+  if (!in.ReadU32(&h->rasterOp)) return PreviewFailure(error, start + 14, "raster operation cut short");
+  if (h->rowCount > 0 && h->bytesPerRow == 0) {
+    return PreviewFailure(error, start + 10, "raster band of " + std::to_string(h->rowCount) + " rows of 0 bytes");
   }
   // The rows are used in place: their size is checked against what the file holds.
-  const size_t rowsSize = static_cast<size_t>(h.rowCount) * h.bytesPerRow;
-  const uint8_t* rows = nullptr;
+  const size_t rowsSize = static_cast<size_t>(h->rowCount) * h->bytesPerRow;
   if (rowsSize > in.remaining()) {
-    return PreviewFailure(context, start + 18, "raster band announces " + std::to_string(rowsSize) +
-                                                   " bytes of rows, " + std::to_string(in.remaining()) + " left");
+    return PreviewFailure(error, start + 18, "raster band announces " + std::to_string(rowsSize) +
+                                                 " bytes of rows, " + std::to_string(in.remaining()) + " left");
   }
-  if (!in.Take(rowsSize, &rows)) return PreviewFailure(context, start + 18, "cannot read the band's rows");
+  if (!in.Take(rowsSize, &h->rows)) return PreviewFailure(error, start + 18, "cannot read the band's rows");
+  return 0;
+}
 
+int DrawRasterBand(PreviewContext& context) {
+  RenderState& state = context.state;
+  RenderObserver& observer = context.observer;
+  const uint64_t start = context.cursor.offset();
+  RasterBandFields h;
+  if (ReadRasterBand(context.cursor, context.error, &h) != 0) return -1;
   if (h.rowCount == 0) return 0;
   const bool mirrored = state.mirrored != 0;
   const int width = state.picture.width();
@@ -204,7 +202,7 @@ int DrawRasterBand(PreviewContext& context) {
     return PreviewFailure(context, start + 10, "no memory for the band's columns");
   }
   BandPlotter plotter(state.picture, context.columns, PenPalette[h.pen], marks);
-  plotter.SetBitRule(rasterOp, state.zoom < 0.25f);
+  plotter.SetBitRule(h.rasterOp, state.zoom < 0.25f);
   plotter.SetLimit(h.originX, h.bandWidth, h.bytesPerRow, mirrored);
 
   const int baseRow = h.originY + h.firstRow;
@@ -214,7 +212,7 @@ int DrawRasterBand(PreviewContext& context) {
     if (y == lastRow) continue;
     lastRow = y;
     if (observer.MonitorOpen()) observer.Pump();
-    plotter.PlotRow(rows + static_cast<size_t>(i) * h.bytesPerRow, y);
+    plotter.PlotRow(h.rows + static_cast<size_t>(i) * h.bytesPerRow, y);
     if (observer.MonitorOpen() && (y != state.lastCopiedRow || i == 0)) {
       state.lastCopiedRow = y;
       observer.CopyRow(state, y);

@@ -1,7 +1,8 @@
 // The VectorFile: header, polyline records and the mapping of their points.
 #include "viewer/core/vector_file.h"
 
-#include "viewer/core/byte_cursor.h"
+#include <new>
+
 #include "viewer/core/pen_palette.h"
 
 namespace {
@@ -17,8 +18,7 @@ bool OverlayFileName(const std::string& name, std::string* overlayName) {
   return true;
 }
 
-bool ReadVectorHeader(const uint8_t* data, size_t size, VectorHeader* header) {
-  ByteCursor in(data, size);
+bool ReadVectorHeader(ByteCursor& in, VectorHeader* header) {
   uint8_t xPitch = 0;
   if (!in.ReadU16(&header->width) || !in.ReadU16(&header->height) || !in.ReadU8(&xPitch) ||
       !in.ReadU8(&header->yPitch)) {
@@ -35,30 +35,39 @@ void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& st
   state.mirrored = header.mirrored;
   // A header of width 0 leaves an empty picture area; its zoom is 0 rather than 0 / 0.
   state.zoom = header.width == 0 ? 0.0f : static_cast<float>(shownWidth) / static_cast<float>(header.width);
-  state.scaleX = static_cast<float>(header.xPitch) * 0.1f * state.zoom;
-  state.scaleY = static_cast<float>(header.yPitch) * 0.1f * state.zoom;
+  const double tenth = 0.1f;
+  state.scaleX = static_cast<float>(header.xPitch * tenth * state.zoom);
+  state.scaleY = static_cast<float>(header.yPitch * tenth * state.zoom);
 }
 
-int ReadPolylineRecord(const uint8_t* data, size_t size, size_t* offset, const RenderState& state,
-                       const PictureArea& area, uint32_t* colorref, std::vector<VectorPoint>* points) {
-  if (*offset > size) return -1;
-  ByteCursor in(data + *offset, size - *offset);
-  uint16_t pen = 0;
+int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record) {
   uint16_t count = 0;
-  if (!in.ReadU16(&pen) || !in.ReadU16(&count) || pen >= kPenCount) return -1;
+  if (!in.ReadU16(&record->pen) || !in.ReadU16(&count) || record->pen >= kPenCount) return -1;
+  // The count is checked against the bytes left before anything is allocated for it.
   if (in.remaining() / 4 < count) return -1;
-  const int xBase = state.mirrored ? area.x0 + area.w - 1 : area.x0;
-  points->resize(count);
-  for (VectorPoint& point : *points) {
-    int16_t x = 0;
-    int16_t y = 0;
-    in.ReadI16(&x);
-    in.ReadI16(&y);
-    const int signedX = state.mirrored ? -x : x;
-    point.x = xBase + Scaled(signedX, state.scaleX);
-    point.y = area.y0 + Scaled(y, state.scaleY);
+  try {
+    record->points.resize(count);
+  } catch (const std::bad_alloc&) {
+    return -1;
   }
-  *colorref = PenPalette[pen];
-  *offset += in.offset();
+  for (FilePoint& point : record->points) {
+    if (!in.ReadI16(&point.x) || !in.ReadI16(&point.y)) return -1;
+  }
+  return 0;
+}
+
+int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, const PictureArea& area,
+                      std::vector<VectorPoint>* points) {
+  try {
+    points->resize(record.points.size());
+  } catch (const std::bad_alloc&) {
+    return -1;
+  }
+  const int xBase = state.mirrored ? area.x0 + area.w - 1 : area.x0;
+  for (size_t i = 0; i < record.points.size(); ++i) {
+    const FilePoint& from = record.points[i];
+    const int signedX = state.mirrored ? -from.x : from.x;
+    (*points)[i] = VectorPoint{xBase + Scaled(signedX, state.scaleX), area.y0 + Scaled(from.y, state.scaleY)};
+  }
   return 0;
 }

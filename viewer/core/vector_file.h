@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "viewer/core/byte_cursor.h"
 #include "viewer/core/picture_area.h"
 #include "viewer/core/render_state.h"
 
@@ -24,19 +25,34 @@ struct VectorHeader {
 };
 
 // Decodes the 6-byte header; false when the data are shorter.
-bool ReadVectorHeader(const uint8_t* data, size_t size, VectorHeader* header);
+bool ReadVectorHeader(ByteCursor& in, VectorHeader* header);
 
 // Records the header in `state` (headerWidth, headerHeight, mirrored) and sets zoom,
-// scaleX and scaleY in single precision for a picture area `shownWidth` pixels wide.
+// scaleX and scaleY for a picture area `shownWidth` pixels wide: zoom is the quotient in
+// single precision, and each scale factor is pitch x 0.1f x zoom formed in double
+// precision and rounded to single precision once.
 void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& state);
+
+struct FilePoint {
+  int16_t x;
+  int16_t y;
+};
+
+struct PolylineRecord {
+  uint16_t pen = 0;
+  std::vector<FilePoint> points;
+};
+
+// Reads the next PolylineRecord. 0 on success, -1 when the record is cut short, its pen
+// is 8 or more or its points do not fit into memory (then `record` is unspecified).
+int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record);
 
 struct VectorPoint {
   int32_t x;
   int32_t y;
 };
 
-// Reads the PolylineRecord at `*offset` and maps its points into `area` with the scale
-// and mirror flag of `state`; advances `*offset` past it. 0 on success, -1 when the record
-// is cut short or its pen is 8 or more (then `*offset` and the outputs are unspecified).
-int ReadPolylineRecord(const uint8_t* data, size_t size, size_t* offset, const RenderState& state,
-                       const PictureArea& area, uint32_t* colorref, std::vector<VectorPoint>* points);
+// Where the record's points land in `area` with the scale and mirror flag of `state`.
+// 0, or -1 when the mapped points do not fit into memory.
+int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, const PictureArea& area,
+                      std::vector<VectorPoint>* points);

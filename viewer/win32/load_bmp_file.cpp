@@ -25,7 +25,8 @@ int LoadBmpFile(BmpImage* image, const char* fileName) {
   file.reset();
 
   BmpImage loaded;
-  if (ParseBmpFile(data.get(), size, &loaded) != 0) return -1;
+  const int checked = ParseBmpFile(data.get(), size, &loaded);
+  if (checked != 0) return checked;
   loaded.fileData = data.release();
   *image = loaded;
   return 0;

@@ -45,7 +45,8 @@ int PaintBmpCommand(const char* commandLine) {
     return -1;
   }
   LoadedBmp loaded;
-  if (LoadBmpFile(&loaded.image, fileName.c_str()) != 0) return -1;
+  const int load = LoadBmpFile(&loaded.image, fileName.c_str());
+  if (load == -1) return -1;
   HWND window = TargetWindow(rect);
   if (!window) return -1;
   ScopedWindowDc windowDc(window);
@@ -60,7 +61,8 @@ int PaintBmpCommand(const char* commandLine) {
   }
   g_handles.previousBitmap = static_cast<HBITMAP>(SelectObject(g_handles.offscreenDc, g_handles.offscreenBitmap));
   FillWithWindowBackground(g_handles.offscreenDc, windowDc.get(), areaWidth, areaHeight);
-  DrawPicture(windowDc.get(), loaded.image, areaWidth, areaHeight);
+  // A file the conversion cannot take leaves the background alone, as a failed conversion does.
+  if (load == 0) DrawPicture(windowDc.get(), loaded.image, areaWidth, areaHeight);
   FreeBmpFile(&loaded.image);
   BitBlt(windowDc.get(), 0, 0, areaWidth, areaHeight, g_handles.offscreenDc, 0, 0, SRCCOPY);
   ReleasePicture();

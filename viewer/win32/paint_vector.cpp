@@ -1,10 +1,12 @@
 // "-v" and "-d": paint a job's vector overlay (and its BMP) into another window.
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "common/win32/scoped.h"
-#include "viewer/core/file_bytes.h"
+#include "viewer/core/file_source.h"
+#include "viewer/core/pen_palette.h"
 #include "viewer/core/picture_area.h"
 #include "viewer/core/vector_file.h"
 #include "viewer/win32/commands.h"
@@ -40,18 +42,26 @@ class OverlayDc {
 
 }  // namespace
 
-// Reads one PolylineRecord at *offset and draws it with a 1-pixel pen into offscreenDc.
-int DrawPolylineRecord(const std::vector<uint8_t>& file, size_t* offset, int x0, int y0, int w) {
-  uint32_t colour = 0;
+// Reads the next PolylineRecord from the overlay and draws it with a 1-pixel pen into
+// offscreenDc.
+int DrawPolylineRecord(ByteCursor& file, int x0, int y0, int w) {
+  PolylineRecord record;
   std::vector<VectorPoint> mapped;
-  if (ReadPolylineRecord(file.data(), file.size(), offset, g_render, PictureArea{x0, y0, w, 0}, &colour,
-                         &mapped) != 0) {
+  if (ReadPolylineRecord(file, &record) != 0 ||
+      MapPolylinePoints(record, g_render, PictureArea{x0, y0, w, 0}, &mapped) != 0) {
     return -1;
   }
-  std::vector<POINT> points(mapped.size());
+  // Fewer than two points draw nothing: spare the pen of an empty record.
+  if (mapped.size() < 2) return 0;
+  std::vector<POINT> points;
+  try {
+    points.resize(mapped.size());
+  } catch (const std::bad_alloc&) {
+    return -1;
+  }
   for (size_t i = 0; i < mapped.size(); ++i) points[i] = POINT{mapped[i].x, mapped[i].y};
   HDC dc = g_handles.offscreenDc;
-  ScopedPen pen(CreatePen(PS_SOLID, 1, colour));
+  ScopedPen pen(CreatePen(PS_SOLID, 1, PenPalette[record.pen]));
   ScopedSelect select(dc, pen.get());
   Polyline(dc, points.data(), static_cast<int>(points.size()));
   return 0;
@@ -67,9 +77,12 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
       !OverlayFileName(fileName, &overlayName)) {
     return -1;
   }
-  std::vector<uint8_t> file;
+  // The overlay is read piece by piece as its records need it, never whole.
+  FileSource source;
+  if (!source.Open(overlayName.c_str())) return -1;
+  ByteCursor file(source);
   VectorHeader header;
-  if (!ReadFileBytes(overlayName, &file) || !ReadVectorHeader(file.data(), file.size(), &header)) return -1;
+  if (!ReadVectorHeader(file, &header)) return -1;
   HWND window = TargetWindow(rect);
   if (!window) return -1;
   ScopedWindowDc windowDc(window);
@@ -83,8 +96,8 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
   ScopedRegion clip(CreateRectRgn(area.x0, area.y0, area.x0 + area.w, area.y0 + area.h));
   SelectClipRgn(windowDc.get(), clip.get());
   int result = 0;
-  for (size_t offset = kPreviewHeaderSize; offset < file.size();) {
-    if (DrawPolylineRecord(file, &offset, area.x0, area.y0, area.w) != 0) {
+  while (file.remaining() > 0) {
+    if (DrawPolylineRecord(file, area.x0, area.y0, area.w) != 0) {
       result = -1;
       break;
     }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/little_endian.h"
 #include "wizard/core/tuning_state.h"
 
 constexpr size_t kDriverSettingsSize = 1564;
@@ -42,19 +43,11 @@ constexpr size_t openWord1552 = 1552;  // u16, set to 0
 }  // namespace settings_offset
 
 inline uint8_t GetU8(const uint8_t* block, size_t offset) { return block[offset]; }
-inline uint16_t GetU16(const uint8_t* block, size_t offset) {
-  return static_cast<uint16_t>(block[offset] | (block[offset + 1] << 8));
-}
+inline uint16_t GetU16(const uint8_t* block, size_t offset) { return GetU16(block + offset); }
 inline int16_t GetI16(const uint8_t* block, size_t offset) { return static_cast<int16_t>(GetU16(block, offset)); }
 inline void PutU8(uint8_t* block, size_t offset, uint8_t value) { block[offset] = value; }
-inline void PutU16(uint8_t* block, size_t offset, uint16_t value) {
-  block[offset] = static_cast<uint8_t>(value);
-  block[offset + 1] = static_cast<uint8_t>(value >> 8);
-}
-inline void PutU32(uint8_t* block, size_t offset, uint32_t value) {
-  PutU16(block, offset, static_cast<uint16_t>(value));
-  PutU16(block, offset + 2, static_cast<uint16_t>(value >> 16));
-}
+inline void PutU16(uint8_t* block, size_t offset, uint16_t value) { PutU16(block + offset, value); }
+inline void PutU32(uint8_t* block, size_t offset, uint32_t value) { PutU32(block + offset, value); }
 
 // The speed that stands for 100 % of the speed scale, in the driver's units.
 inline int32_t MaxSpeed(const uint8_t* block) { return GetI16(block, settings_offset::maxSpeed); }

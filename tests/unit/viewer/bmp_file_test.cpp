@@ -4,14 +4,14 @@
 #include "tests/corpus/bmp_corpus.h"
 #include "viewer/core/bmp_file.h"
 
-TEST(BmpFile, CorpusIsAcceptedOrRefusedForTheRightReason) {
+TEST(BmpFile, CorpusIsAcceptedKeptFromTheConversionOrRefusedForTheRightReason) {
   for (const CorpusFile& file : BmpCorpus()) {
     SCOPED_TRACE(file.name);
     BmpImage image;
     BmpFault fault = BmpFault::kNone;
     const int result = ParseBmpFile(file.bytes.data(), file.bytes.size(), &image, &fault);
-    if (file.expect == CorpusExpect::kRefused) {
-      EXPECT_EQ(result, -1);
+    if (file.expect == CorpusExpect::kRefused || file.expect == CorpusExpect::kNotConvertible) {
+      EXPECT_EQ(result, file.expect == CorpusExpect::kRefused ? -1 : kBmpNotConvertible);
       EXPECT_EQ(static_cast<int>(fault), static_cast<int>(file.fault));
       continue;
     }

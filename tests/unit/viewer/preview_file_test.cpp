@@ -27,7 +27,7 @@ Pixels Box(int left, int top, int right, int bottom) {
   return pixels;
 }
 
-PreviewBuilder Job(uint8_t pitch = 10) { return PreviewBuilder(20, 20, pitch, pitch); }
+JobBytes Job(uint8_t pitch = 10) { return JobBytes(20, 20, pitch, pitch); }
 
 std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, size_t drop) {
   bytes.resize(bytes.size() - drop);
@@ -54,7 +54,7 @@ TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.width);
     Rendered r;
-    Render(PreviewBuilder(c.width, c.height, c.xPitchByte, c.yPitch).bytes(), r);
+    Render(JobBytes(c.width, c.height, c.xPitchByte, c.yPitch).bytes(), r);
     ASSERT_EQ(r.result, 0);
     EXPECT_EQ(std::vector<uint32_t>({Bits(r.state.zoom), Bits(r.state.scaleX), Bits(r.state.scaleY)}),
               std::vector<uint32_t>({c.zoom, c.scaleX, c.scaleY}));
@@ -64,7 +64,7 @@ TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
 
 TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
   const struct { const char* name; std::vector<uint8_t> bytes; Pixels expected; } cases[] = {
-      {"origin moves the top edge only", PreviewBuilder(300, 300, 10, 10).FilledRect(100, 5, 10, 7, 150, 1).bytes(),
+      {"origin moves the top edge only", JobBytes(300, 300, 10, 10).FilledRect(100, 5, 10, 7, 150, 1).bytes(),
        Box(5, 110, 7, 150)},
       {"rectangle at half scale", Job(5).FilledRect(1, 3, 2, 9, 7, 0).bytes(), Box(1, 1, 4, 3)},
       {"line runs draw start, not end", Job().LineRuns(2, 4, {{1, 4}, {10, 8}}).bytes(),
@@ -85,21 +85,21 @@ TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
 }
 
 TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
-  const PreviewBuilder job(64, 32, 10, 10);
+  const JobBytes job(64, 32, 10, 10);
   const BandFields one{0, 0, 0, 64, 1, 1, 0, kRopSrcInvert};
   const struct { const char* name; std::vector<uint8_t> bytes; size_t offset; const char* reason; } cases[] = {
       {"header cut short", {0x10, 0x00, 0x10, 0x00, 0x0A}, 5, "header cut short"},
-      {"height 0", PreviewBuilder(10, 0, 10, 10).bytes(), 2, "header width or height is 0"},
-      {"tag -3", PreviewBuilder(job).Empty().U16(0xFFFD).bytes(), 8, "unknown record tag -3"},
-      {"rect cut short", Cut(PreviewBuilder(job).FilledRect(1, 2, 3, 4, 5, 6).bytes(), 1), 8, "filled rectangle cut short"},
-      {"rect pen 8", PreviewBuilder(job).FilledRect(1, 2, 3, 4, 5, 8).bytes(), 18, "pen 8 is not below 8"},
-      {"runs pen 9", PreviewBuilder(job).LineRunsHeader(1, 9, 0).bytes(), 10, "pen 9 is not below 8"},
-      {"segment cut short", Cut(PreviewBuilder(job).LineRuns(0, 1, {{1, 2}, {3, 4}}).bytes(), 1), 20,
+      {"height 0", JobBytes(10, 0, 10, 10).bytes(), 2, "header width or height is 0"},
+      {"tag -3", JobBytes(job).Empty().U16(0xFFFD).bytes(), 8, "unknown record tag -3"},
+      {"rect cut short", Cut(JobBytes(job).FilledRect(1, 2, 3, 4, 5, 6).bytes(), 1), 8, "filled rectangle cut short"},
+      {"rect pen 8", JobBytes(job).FilledRect(1, 2, 3, 4, 5, 8).bytes(), 18, "pen 8 is not below 8"},
+      {"runs pen 9", JobBytes(job).LineRunsHeader(1, 9, 0).bytes(), 10, "pen 9 is not below 8"},
+      {"segment cut short", Cut(JobBytes(job).LineRuns(0, 1, {{1, 2}, {3, 4}}).bytes(), 1), 20,
        "line segment 2 of 2 cut short"},
-      {"band pen 65535", PreviewBuilder(job).RasterBand({0, 0, 0, 64, 1, 1, 0xFFFF, kRopSrcInvert}, {0}).bytes(), 20,
+      {"band pen 65535", JobBytes(job).RasterBand({0, 0, 0, 64, 1, 1, 0xFFFF, kRopSrcInvert}, {0}).bytes(), 20,
        "pen 65535 is not below 8"},
-      {"raster op cut short", Cut(PreviewBuilder(job).RasterBandHeader(one).bytes(), 1), 22, "raster operation cut short"},
-      {"band claims 4 GB", PreviewBuilder(job).RasterBand({0, 0, 0, 64, 65535, 65535, 0, kRopSrcInvert}, {1, 2, 3}).bytes(),
+      {"raster op cut short", Cut(JobBytes(job).RasterBandHeader(one).bytes(), 1), 22, "raster operation cut short"},
+      {"band claims 4 GB", JobBytes(job).RasterBand({0, 0, 0, 64, 65535, 65535, 0, kRopSrcInvert}, {1, 2, 3}).bytes(),
        26, "raster band announces 4294836225 bytes of rows, 3 left"},
   };
   for (const auto& c : cases) {
@@ -111,11 +111,11 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
     EXPECT_EQ(r.error.reason, c.reason);
   }
   Rendered kept, refused;
-  Render(PreviewBuilder(job).FilledRect(0, 1, 1, 2, 2, 0).U16(0xFFFD).FilledRect(0, 3, 3, 4, 4, 0).bytes(), kept);
+  Render(JobBytes(job).FilledRect(0, 1, 1, 2, 2, 0).U16(0xFFFD).FilledRect(0, 3, 3, 4, 4, 0).bytes(), kept);
   EXPECT_EQ(kept.result, -1);
   EXPECT_EQ(DrawnPixels(kept.state.picture), Box(1, 1, 2, 2));
   refused.observer.surfaceOk = false;
-  Render(PreviewBuilder(job).FilledRect(0, 1, 1, 2, 2, 0).bytes(), refused);
+  Render(JobBytes(job).FilledRect(0, 1, 1, 2, 2, 0).bytes(), refused);
   EXPECT_EQ(refused.result, -1);
   EXPECT_EQ(refused.observer.calls, std::vector<std::string>{"surface 64x32"});
 }
@@ -124,7 +124,7 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
   // A band larger than one piece of the file reader, records around it, a stray last byte.
   std::vector<uint8_t> rows(300000);
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
-  const std::vector<uint8_t> whole = PreviewBuilder(4000, 700, 10, 10)
+  const std::vector<uint8_t> whole = JobBytes(4000, 700, 10, 10)
                                          .FilledRect(0, 2, 3, 40, 50, 6)
                                          .RasterBand({0, 3, 0, 4000, 600, 500, 0, kRopSrcInvert}, rows)
                                          .LineRuns(1, 650, {{0, 3000}})

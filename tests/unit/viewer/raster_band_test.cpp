@@ -18,7 +18,7 @@ Pixels Row0(std::initializer_list<int> columns) {
 }
 
 std::vector<uint8_t> ThreeRowBand(uint8_t yPitch) {
-  return PreviewBuilder(64, 40, 10, yPitch)
+  return JobBytes(64, 40, 10, yPitch)
       .RasterBand(Band(0, 1, kRopSrcInvert, 64, 3), {0x40, 0x40, 0x40})
       .RasterBand(BandFields{2, 0, 0, 64, 1, 1, 0, kRopSrcInvert}, {0x20})
       .bytes();
@@ -42,7 +42,7 @@ TEST(RasterBand, PlotsExactlyTheTakenBits) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Rendered r;
-    Render(PreviewBuilder(c.width, 40, c.xPitchByte, c.yPitch).RasterBand(c.band, c.rows).bytes(), r);
+    Render(JobBytes(c.width, 40, c.xPitchByte, c.yPitch).RasterBand(c.band, c.rows).bytes(), r);
     ASSERT_EQ(r.result, 0) << r.error.reason;
     EXPECT_EQ(DrawnPixels(r.state.picture), c.expected);
   }

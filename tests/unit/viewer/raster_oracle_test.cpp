@@ -51,7 +51,7 @@ TEST(RasterOracle, RandomBandsMatchTheLiteralRules) {
   for (int trial = 0; trial < 150; ++trial) {
     const uint16_t width = widths[random() % 9];
     const uint16_t height = static_cast<uint16_t>(20 + random() % 400);
-    PreviewBuilder job(width, height, pitches[random() % 14], static_cast<uint8_t>(1 + random() % 40));
+    JobBytes job(width, height, pitches[random() % 14], static_cast<uint8_t>(1 + random() % 40));
     std::vector<Band> bands(1 + random() % 5);
     for (Band& band : bands) {
       BandFields& f = band.fields;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/samplejob/preview_builder.h"
+#include "common/job_file/job_encoding.h"
 #include "viewer/core/preview_file.h"
 
 class RecordingObserver : public RenderObserver {

@@ -1,44 +1,82 @@
 // The overlay: points scaled and mirrored in x only, and a bad record ending it.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
 #include "recording_observer.h"
-#include "tools/samplejob/vector_builder.h"
+#include "common/job_file/job_encoding.h"
+#include "viewer/core/file_source.h"
 #include "viewer/core/overlay_picture.h"
-#include "viewer/core/pen_palette.h"
 #include "viewer/core/vector_file.h"
 
 namespace {
 
+uint32_t Bits(float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
 // A 4 x 3 overlay whose first polyline draws two pixels of row 0, followed by `tail`.
 std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
-  std::vector<uint8_t> file = VectorBuilder(4, 3, 10, 10).Polyline(1, {{0, 0}, {2, 0}}).bytes();
+  std::vector<uint8_t> file = JobBytes(4, 3, 10, 10).Polyline(1, {{0, 0}, {2, 0}}).bytes();
   file.insert(file.end(), tail.begin(), tail.end());
   return file;
 }
 
 }  // namespace
 
+TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
+  // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
+  // with the products taken in double. Rounding after each product instead gives a
+  // different scaleX in the first three rows and a different scaleY in the first two.
+  const struct { VectorHeader header; int shownWidth; uint32_t zoom, scaleX, scaleY; } cases[] = {
+      {{632, 316, 3, 3, 0}, 400, 0x3F22067B, 0x3E426E2D, 0x3E426E2D},
+      {{429, 200, 3, 7, 1}, 400, 0x3F6EB1D4, 0x3E8F377F, 0x3F271615},
+      {{450, 100, 255, 10, 0}, 400, 0x3F638E39, 0x41B55556, 0x3F638E39},
+      {{401, 100, 128, 25, 1}, 400, 0x3F7F5C92, 0x414C4A0F, 0x401F99DB},
+      {{200, 100, 25, 5, 0}, 200, 0x3F800000, 0x40200000, 0x3F000000},
+      {{0, 100, 25, 5, 0}, 0, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.header.width << " pitches " << int{c.header.xPitch} << "/"
+                                    << int{c.header.yPitch});
+    RenderState state;
+    SetOverlayScale(c.header, c.shownWidth, state);
+    EXPECT_EQ(Bits(state.zoom), c.zoom);
+    EXPECT_EQ(Bits(state.scaleX), c.scaleX);
+    EXPECT_EQ(Bits(state.scaleY), c.scaleY);
+    EXPECT_EQ(state.mirrored, c.header.mirrored);
+  }
+}
+
 TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
   // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
+  // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
   const VectorHeader big{800, 600, 10, 10, 0}, bigMirrored{800, 600, 10, 10, 1}, small{200, 100, 25, 5, 0};
+  const VectorHeader fine{632, 316, 3, 3, 0}, fineMirrored{632, 316, 3, 3, 1};
   const struct { VectorHeader header; int16_t x, y; int px, py; } cases[] = {
       {big, 100, 50, 50, 25},     {bigMirrored, 100, 50, 349, 25}, {bigMirrored, 0, 0, 399, 0},
       {big, -3, -3, -1, -1},      {bigMirrored, -3, 7, 400, 3},    {big, 32767, -32768, 16383, -16384},
-      {small, 4, 10, 110, 105},   {small, -1, 3, 98, 101},
+      {small, 4, 10, 110, 105},   {small, -1, 3, 98, 101},         {fine, 79, 79, 14, 64},
+      {fineMirrored, 79, 0, 385, 50},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.header.width << (c.header.mirrored ? " mirrored " : " ") << c.x << "," << c.y);
     RenderState state;
     const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
     SetOverlayScale(c.header, area.w, state);
-    const std::vector<uint8_t> file = VectorBuilder(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
-    size_t offset = kPreviewHeaderSize;
-    uint32_t colour = 0;
+    const std::vector<uint8_t> file = JobBytes(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
+    ByteCursor in(file.data() + kPreviewHeaderSize, file.size() - kPreviewHeaderSize);
+    PolylineRecord record;
     std::vector<VectorPoint> points;
-    ASSERT_EQ(ReadPolylineRecord(file.data(), file.size(), &offset, state, area, &colour, &points), 0);
-    EXPECT_EQ(offset, file.size());
-    EXPECT_EQ(colour, PenPalette[3]);
+    ASSERT_EQ(ReadPolylineRecord(in, &record), 0);
+    ASSERT_EQ(MapPolylinePoints(record, state, area, &points), 0);
+    EXPECT_EQ(in.remaining(), 0u);
+    EXPECT_EQ(record.pen, 3);
     ASSERT_EQ(points.size(), 1u);
     EXPECT_EQ(std::make_pair(points[0].x, points[0].y), std::make_pair(c.px, c.py));
   }
@@ -56,7 +94,22 @@ TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
     MemoryPicture picture;
     ASSERT_TRUE(picture.Create(4, 3));
     RenderState state;
-    EXPECT_EQ(DrawOverlayIntoPicture(c.file.data(), c.file.size(), picture, state), -1);
+    ByteCursor in(c.file.data(), c.file.size());
+    EXPECT_EQ(DrawOverlayIntoPicture(in, picture, state), -1);
     EXPECT_EQ(DrawnPixels(picture), (Pixels{{0, 0}, {1, 0}}));
   }
+}
+
+TEST(VectorFile, OverlayOfTwoGibibytesIsNotOpened) {
+  // Sparse, so that making it is quick; a reader that went through it would take minutes.
+  const std::string name = testing::TempDir() + "two-gibibytes.VCT";
+  {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(name.c_str(), "wb"), std::fclose);
+    ASSERT_TRUE(file);
+    ASSERT_EQ(std::fseek(file.get(), 0x7FFFFFFF, SEEK_SET), 0);
+    ASSERT_NE(std::fputc(0, file.get()), EOF);
+  }
+  FileSource source;
+  EXPECT_FALSE(source.Open(name.c_str()));
+  std::remove(name.c_str());
 }
