@@ -41,15 +41,11 @@ class JobBytes {
     return *this;
   }
   JobBytes& U16(uint16_t v) {
-    uint8_t le[2];
-    PutU16(le, v);
-    bytes_.insert(bytes_.end(), le, le + 2);
+    PutU16(Grow(2), v);
     return *this;
   }
   JobBytes& U32(uint32_t v) {
-    uint8_t le[4];
-    PutU32(le, v);
-    bytes_.insert(bytes_.end(), le, le + 4);
+    PutU32(Grow(4), v);
     return *this;
   }
   JobBytes& Bytes(const uint8_t* data, size_t size) {
@@ -89,5 +85,11 @@ class JobBytes {
   const std::vector<uint8_t>& bytes() const { return bytes_; }
 
  private:
+  // Appends `count` bytes and returns where they start.
+  uint8_t* Grow(size_t count) {
+    bytes_.resize(bytes_.size() + count);
+    return bytes_.data() + bytes_.size() - count;
+  }
+
   std::vector<uint8_t> bytes_;
 };

@@ -1,11 +1,9 @@
 // The viewer's command lines.
 #include "viewer/core/command_line.h"
 
-#include <climits>
+#include "common/decimal_scan.h"
 
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 class Scanner {
  public:
@@ -14,31 +12,22 @@ class Scanner {
   std::string Word() {
     SkipSpace();
     const char* start = p_;
-    while (*p_ && !IsSpace(*p_)) ++p_;
+    while (*p_ && !IsScanSpace(*p_)) ++p_;
     return std::string(start, p_);
   }
 
   bool Int(int* value) {
-    SkipSpace();
-    const char* p = p_;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = *p++ == '-';
-    if (*p < '0' || *p > '9') return false;
-    long long v = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) {
-      v = v * 10 + (*p - '0');
-      if (v > static_cast<long long>(INT_MAX) + 1) return false;
-    }
-    if (negative) v = -v;
-    if (v > INT_MAX || v < INT_MIN) return false;
-    *value = static_cast<int>(v);
-    p_ = p;
+    int32_t scanned = 0;
+    const size_t used = ScanInt(p_, &scanned);
+    if (used == 0) return false;
+    *value = scanned;
+    p_ += used;
     return true;
   }
 
  private:
   void SkipSpace() {
-    while (IsSpace(*p_)) ++p_;
+    while (IsScanSpace(*p_)) ++p_;
   }
   const char* p_;
 };

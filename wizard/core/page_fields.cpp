@@ -7,7 +7,7 @@
 
 #include "wizard/core/round_to_int.h"
 #include "wizard/core/speed_scale.h"
-#include "wizard/core/text_scan.h"
+#include "common/decimal_scan.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "wizard/core/text_scan.h"
+#include "common/decimal_scan.h"
 
 namespace {
 

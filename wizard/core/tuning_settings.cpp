@@ -5,7 +5,7 @@
 
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/speed_scale.h"
-#include "wizard/core/text_scan.h"
+#include "common/decimal_scan.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Scanning numbers out of text the way "%d" does.
-#include "wizard/core/text_scan.h"
+#include "common/decimal_scan.h"
 
 bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 

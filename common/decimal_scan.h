@@ -1,5 +1,5 @@
 // Scanning numbers out of text the way the "%d" conversion does, without its undefined
-// overflow.
+// overflow: the one decimal scanner of both programs' command lines and of LASER.INI.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -9,4 +9,5 @@
 // no number is there or it does not fit in 32 bits (then `value` is left alone).
 size_t ScanInt(const char* text, int32_t* value);
 
+// The white space that "%d" and "%s" skip.
 bool IsScanSpace(char c);
