@@ -174,7 +174,8 @@ std::vector<CorpusFile> BmpCorpus() {
     f.back() = 0, f.push_back(1);
     Put(f, 34, static_cast<uint32_t>(f.size() - (f[10] | f[11] << 8))), FixSize(f);
   });
-  bad("jpeg-size-image-past-end", plain, F::kPixelData, [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 1000); });
+  bad("jpeg-size-image-past-end", plain, F::kPixelData,
+      [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 1000); });
 
   // Lying wholly inside the file, but not for the conversion: background only.
   auto unconvertible = [&](const std::string& name, const Spec& s, BmpFault fault, std::function<void(Bytes&)> change) {
