@@ -130,6 +130,8 @@ std::vector<CorpusFile> BmpCorpus() {
   good("core-8bpp", with([](Spec& s) { s.headerSize = 12, s.bits = 8; }));
   good("v4-16bpp-bitfields", with([](Spec& s) { s.headerSize = 108, s.bits = 16, s.compression = 3; }));
   good("v5-embedded-profile", with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }));
+  good("24bpp-1x1", with([](Spec& s) { s.width = 1, s.height = 1; }));
+  good("8bpp-256-colours", with([](Spec& s) { s.bits = 8, s.colorsUsed = 256; }));
   good("4-colours-gaps-trailing-bytes", with([](Spec& s) { s.bits = 8, s.gap = 37, s.colorsUsed = 4; }));
 
   const Spec plain, eight = with([](Spec& s) { s.bits = 8; }), rle8 = with([](Spec& s) { s.bits = 8, s.compression = 1; });
@@ -152,16 +154,19 @@ std::vector<CorpusFile> BmpCorpus() {
   };
   using F = BmpFault;
   bad("empty", plain, F::kTooShort, [](Bytes& f) { f.clear(); });
+  bad("17-bytes", plain, F::kTooShort, [](Bytes& f) { f.resize(17), FixSize(f); });
   bad("signature-BA", plain, F::kSignature, [](Bytes& f) { f[1] = 'A'; });
   bad("bfsize-plus-1", plain, F::kFileSize, [](Bytes& f) { Put(f, 2, static_cast<uint32_t>(f.size() + 1)); });
   bad("cut-short-bfsize-kept", plain, F::kFileSize, [](Bytes& f) { f.pop_back(); });
   bad("cut-in-header", plain, F::kHeaderSize, [](Bytes& f) { f.resize(30), FixSize(f); });
   bad("cut-in-palette", eight, F::kColourTable, [](Bytes& f) { f.resize(54 + 100), FixSize(f); });
+  bad("core-cut-in-palette", with([](Spec& s) { s.headerSize = 12, s.bits = 8; }), F::kColourTable,
+      [](Bytes& f) { f.resize(26 + 100), FixSize(f); });
   bad("huge-colour-count-24bpp", plain, F::kColourTable, [](Bytes& f) { Put(f, 46, 0x40000000); });
   bad("masks-past-end", with([](Spec& s) { s.bits = 16, s.width = 2, s.height = 1; }), F::kColourTable,
       [](Bytes& f) { Put(f, 30, 3); });
   bad("profile-past-end", with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }), F::kColourTable,
-      [](Bytes& f) { Put(f, 14 + 116, 0x7FFFFFFF); });
+      [](Bytes& f) { Put(f, 14 + 112, static_cast<uint32_t>(f.size() - 14)); });
   bad("cut-in-pixels", plain, F::kPixelData, [](Bytes& f) { f.resize(f.size() - 5), FixSize(f); });
   bad("16000-squared-no-data", plain, F::kPixelData, [](Bytes& f) { Put(f, 18, 16000), Put(f, 22, 16000); });
   bad("30000-squared-no-data", plain, F::kPixelData, [](Bytes& f) { Put(f, 18, 30000), Put(f, 22, 30000); });
@@ -169,12 +174,15 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("rle8-size-image-past-end", rle8, F::kPixelData, [](Bytes& f) { Put(f, 34, static_cast<uint32_t>(f.size())); });
   // The first row's absolute run claims 200 pixels: its data run past the stream.
   bad("rle8-absolute-cut-short", rle8, F::kPixelData, [](Bytes& f) { Put(f, f[10] | f[11] << 8, 200 << 8, 2); });
+  // The end-of-bitmap mark becomes an absolute run of 3 with none of its 4 bytes left.
+  bad("rle8-absolute-run-cut-at-the-end", rle8, F::kPixelData, [](Bytes& f) { f.back() = 3; });
   // A stream without an end-of-bitmap mark must end on an instruction, not in the middle of one.
   bad("rle8-no-end-mark-one-stray-byte", rle8, F::kPixelData, [](Bytes& f) {
     f.back() = 0, f.push_back(1);
     Put(f, 34, static_cast<uint32_t>(f.size() - (f[10] | f[11] << 8))), FixSize(f);
   });
-  bad("jpeg-size-image-past-end", plain, F::kPixelData, [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 1000); });
+  bad("jpeg-size-image-past-end", plain, F::kPixelData,
+      [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 1000); });
 
   // Lying wholly inside the file, but not for the conversion: background only.
   auto unconvertible = [&](const std::string& name, const Spec& s, BmpFault fault, std::function<void(Bytes&)> change) {

@@ -11,15 +11,25 @@ namespace {
 constexpr size_t kPiece = 256 * 1024;
 constexpr int64_t kLargestFile = 0x7FFFFFFF;
 
+// The size in 64 bits: a 32-bit long would wrap for a file of 4 GiB or more.
+int64_t FileSize(FILE* file) {
+#ifdef _WIN32
+  if (_fseeki64(file, 0, SEEK_END) != 0) return -1;
+  return _ftelli64(file);
+#else
+  if (fseeko(file, 0, SEEK_END) != 0) return -1;
+  return ftello(file);
+#endif
+}
+
 }  // namespace
 
 bool FileSource::Open(const char* fileName) {
   file_ = std::fopen(fileName, "rb");
   if (!file_) return false;
-  int64_t size = -1;
-  if (std::fseek(file_, 0, SEEK_END) == 0) size = std::ftell(file_);
-  // The 32-bit programs' file offsets end below 2 GiB; the native build refuses the same files
-  // rather than read billions of records from one.
+  const int64_t size = FileSize(file_);
+  // No job comes near 2 GiB: refusing larger files keeps a huge or sparse one from being read
+  // for minutes, record by record.
   if (size < 0 || size > kLargestFile || std::fseek(file_, 0, SEEK_SET) != 0) return false;
   left_ = static_cast<uint64_t>(size);
   return true;

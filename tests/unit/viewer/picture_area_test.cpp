@@ -26,6 +26,9 @@ TEST(PictureArea, FittedPictureIsCentred) {
   const struct { int pictureWidth, pictureHeight; PictureArea expected; } cases[] = {  // into 400 x 300
       {200, 100, {100, 100, 200, 100}}, {1000, 500, {0, 50, 400, 200}}, {500, 1000, {125, 0, 150, 300}},
       {800, 600, {0, 0, 400, 299}},     {13, 7, {193, 146, 13, 7}},     {0, 0, {200, 150, 0, 0}},
+      // Exactly as wide or as high as the area: kept, not fitted (which would give 400 x 299
+      // and 2 x 300, the single-precision ratios lying above 4/3 and below 3/300).
+      {400, 300, {0, 0, 400, 300}},     {3, 300, {198, 0, 3, 300}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.pictureWidth << "x" << c.pictureHeight);
