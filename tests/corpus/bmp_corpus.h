@@ -11,7 +11,6 @@ enum class CorpusExpect {
   kPaints,             // accepted; the painted picture is known pixel for pixel
   kRefused,            // refused by the loader with `fault`: nothing painted, -1
   kNotConvertible,     // kept from the conversion with `fault`: background only, 0
-  kTooLargeToConvert,  // accepted, but no bitmap of its size can be made: background only
 };
 
 struct CorpusFile {

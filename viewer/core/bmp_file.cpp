@@ -1,7 +1,7 @@
 // Checks a BMP file held in memory before its header and pixels go to the DIB conversion.
 #include "viewer/core/bmp_file.h"
 
-#include <climits>
+#include "common/little_endian.h"
 
 namespace {
 
@@ -14,12 +14,6 @@ enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3, kJ
 
 constexpr uint32_t kProfileLinked = 0x4C494E4B;    // 'LINK'
 constexpr uint32_t kProfileEmbedded = 0x4D424544;  // 'MBED'
-
-uint16_t U16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-uint32_t U32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-         static_cast<uint32_t>(p[3]) << 24;
-}
 
 bool KnownHeaderSize(uint32_t size) {
   return size == kCoreHeaderSize || size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 ||
@@ -67,6 +61,8 @@ int Refuse(BmpFault reason, BmpFault* fault) {
   return -1;
 }
 
+constexpr uint64_t kMaxConvertedPixels = uint64_t{8192} * 8192;
+
 int NotConvertible(BmpFault reason, BmpFault* fault) {
   if (fault) *fault = reason;
   return kBmpNotConvertible;
@@ -77,10 +73,10 @@ int NotConvertible(BmpFault reason, BmpFault* fault) {
 int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fault) {
   if (fault) *fault = BmpFault::kNone;
   if (!data || size < kFileHeaderSize + 4) return Refuse(BmpFault::kTooShort, fault);
-  if (U16(data) != 0x4D42) return Refuse(BmpFault::kSignature, fault);
-  if (U32(data + 2) != size) return Refuse(BmpFault::kFileSize, fault);
-  const uint32_t offBits = U32(data + 10);
-  const uint32_t headerSize = U32(data + kFileHeaderSize);
+  if (GetU16(data) != 0x4D42) return Refuse(BmpFault::kSignature, fault);
+  if (GetU32(data + 2) != size) return Refuse(BmpFault::kFileSize, fault);
+  const uint32_t offBits = GetU32(data + 10);
+  const uint32_t headerSize = GetU32(data + kFileHeaderSize);
   if (size - kFileHeaderSize < headerSize) return Refuse(BmpFault::kHeaderSize, fault);
   // What follows an unknown header cannot be located, and the conversion never sees it.
   if (!KnownHeaderSize(headerSize)) return NotConvertible(BmpFault::kUnknownHeader, fault);
@@ -94,18 +90,18 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
   uint64_t tableBytes = 0;  // masks and colour table after the header
   bool topDown = false;
   if (headerSize == kCoreHeaderSize) {
-    width = U16(header + 4);
-    height = U16(header + 6);
-    bits = U16(header + 10);
+    width = GetU16(header + 4);
+    height = GetU16(header + 6);
+    bits = GetU16(header + 10);
     if (bits <= 8) tableBytes = 3u << bits;
   } else {
-    width = static_cast<int32_t>(U32(header + 4));
-    const int32_t storedHeight = static_cast<int32_t>(U32(header + 8));
+    width = static_cast<int32_t>(GetU32(header + 4));
+    const int32_t storedHeight = static_cast<int32_t>(GetU32(header + 8));
     topDown = storedHeight < 0;
     height = storedHeight < 0 ? -static_cast<int64_t>(storedHeight) : storedHeight;
-    bits = U16(header + 14);
-    compression = U32(header + 16);
-    colorsUsed = U32(header + 32);
+    bits = GetU16(header + 14);
+    compression = GetU32(header + 16);
+    colorsUsed = GetU32(header + 32);
     uint64_t entries = colorsUsed;
     if (entries == 0 && bits >= 1 && bits <= 8) entries = uint64_t{1} << bits;
     tableBytes = entries * 4;
@@ -113,16 +109,16 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
   }
   if (tableBytes > size - kFileHeaderSize - headerSize) return Refuse(BmpFault::kColourTable, fault);
   if (headerSize == kV5HeaderSize) {
-    const uint32_t space = U32(header + 56);
+    const uint32_t space = GetU32(header + 56);
     if (space == kProfileLinked || space == kProfileEmbedded) {
-      const uint64_t end = uint64_t{U32(header + 112)} + U32(header + 116);
+      const uint64_t end = uint64_t{GetU32(header + 112)} + GetU32(header + 116);
       if (end > size - kFileHeaderSize) return Refuse(BmpFault::kColourTable, fault);
     }
   }
 
   if (offBits > size) return Refuse(BmpFault::kPixelData, fault);
   const size_t available = size - offBits;
-  const uint32_t imageSize = headerSize == kCoreHeaderSize ? 0 : U32(header + 20);
+  const uint32_t imageSize = headerSize == kCoreHeaderSize ? 0 : GetU32(header + 20);
   if (compression == kRle8 || compression == kRle4) {
     if (imageSize == 0 || imageSize > available ||
         !RleStreamInside(data + offBits, imageSize, compression == kRle4)) {
@@ -143,9 +139,9 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
     return NotConvertible(BmpFault::kFormat, fault);
   }
   if (bits <= 8 && colorsUsed > 256) return NotConvertible(BmpFault::kColourCount, fault);
-  // The converted picture, 32 bits a pixel at most, must stay addressable in an int.
-  if (width <= 0 || height <= 0 || height > INT32_MAX ||
-      static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 4 > INT32_MAX) {
+  // The converted picture takes up to 32 bits a pixel; a 32-bit program cannot count on
+  // a bitmap of more than kMaxConvertedPixels, so larger ones never reach the conversion.
+  if (width <= 0 || height <= 0 || static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxConvertedPixels) {
     return NotConvertible(BmpFault::kDimensions, fault);
   }
 
