@@ -71,15 +71,8 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
-int ReadPreviewHeader(ByteCursor& in, PreviewError* error, PreviewHeaderFields* header) {
-  uint8_t xPitchByte;
-  if (!in.ReadU16(&header->width) || !in.ReadU16(&header->height) || !in.ReadU8(&xPitchByte) ||
-      !in.ReadU8(&header->yPitch)) {
-    return PreviewFailure(error, in.offset(), "header cut short");
-  }
-  header->mirrored = xPitchByte >= 0x80 ? 1 : 0;
-  // Two's complement negation: 0xFB becomes 5 and 0x80 stays 128.
-  header->xPitch = header->mirrored ? static_cast<uint8_t>(0x100 - xPitchByte) : xPitchByte;
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header) {
+  if (!ReadPreviewHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
   if (header->width == 0 || header->height == 0) {
     return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
   }
@@ -93,8 +86,8 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   RasterColumns columns;
   std::vector<uint8_t> columnMarks;
   PreviewContext context{in, state, observer, error, columns, columnMarks};
-  PreviewHeaderFields header{state.headerWidth, state.headerHeight, 0, 0, state.mirrored};
-  const int headerResult = ReadPreviewHeader(in, error, &header);
+  PreviewHeader header{state.headerWidth, state.headerHeight, 0, 0, state.mirrored};
+  const int headerResult = ReadPreviewFileHeader(in, error, &header);
   // What was read of the header stays in the state, also when it is refused.
   state.headerWidth = header.width;
   state.headerHeight = header.height;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "viewer/core/byte_cursor.h"
+#include "viewer/core/preview_header.h"
 #include "viewer/core/render_observer.h"
 #include "viewer/core/render_state.h"
 
@@ -38,24 +39,16 @@ struct PictureSize {
 };
 PictureSize FitPreviewPicture(int width, int height);
 
-// The 6-byte header as stored, the mirror sign taken off the x pitch.
-struct PreviewHeaderFields {
-  uint16_t width;
-  uint16_t height;
-  uint8_t xPitch;  // 0x80 gives 128
-  uint8_t yPitch;
-  int mirrored;    // the stored x pitch byte was negative
-};
-
-// Decodes the header into `header` field by field (a field that cannot be read is left as
-// it was) and checks it: 0, or -1 with the failure recorded in `error`.
-int ReadPreviewHeader(ByteCursor& in, PreviewError* error, PreviewHeaderFields* header);
+// Decodes a preview file's header (ReadPreviewHeader) and checks it: 0, or -1 with the
+// failure recorded in `error`.
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header);
 
 // Renders the preview held in `data`; 0 on success, -1 on failure (error filled when given).
 // On return, success or failure, the picture may exist in `state`.
 int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
                   PreviewError* error = nullptr, RecordCounts* counts = nullptr);
 
-// Reads the file whole and renders it; -1 when it cannot be read.
+// Reads the file piece by piece as its records need it and renders it; -1 when it cannot be
+// read.
 int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer,
                     PreviewError* error = nullptr, RecordCounts* counts = nullptr);

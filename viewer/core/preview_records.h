@@ -24,11 +24,6 @@ inline int PreviewFailure(PreviewContext& context, uint64_t offset, const std::s
   return PreviewFailure(context.error, offset, reason);
 }
 
-// trunc(v x scale), the product formed in double precision.
-inline int ScaleToPixel(int v, float scale) {
-  return static_cast<int>(static_cast<double>(v) * static_cast<double>(scale));
-}
-
 // The fields of each record as stored. Each reader decodes one record's payload (the tag
 // already consumed) and checks it: 0, or -1 with the failure recorded in `error`.
 struct FilledRectFields {

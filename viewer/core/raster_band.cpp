@@ -105,6 +105,14 @@ class BandPlotter {
   }
 
  private:
+  // The first byte from j on that is not part of eight bytes passed over together: blank
+  // stretches are common in engraving rows, so eight bytes are compared at once.
+  int SkipPassedOver(const uint8_t* row, int j, int end) const {
+    uint64_t eight;
+    while (end - j >= 8 && (std::memcpy(&eight, row + j, 8), eight == passOverEight_)) j += 8;
+    return j;
+  }
+
   // Slots fixes the slot count at compile time; 0 takes it from the columns. Everything
   // the loop reads is held locally: the stores into the marks may alias any memory.
   template <int Slots>
@@ -114,12 +122,9 @@ class BandPlotter {
     uint8_t* marks = marks_.data();
     const RasterSlot* slot = columns_.Slots(begin);
     for (int j = begin; j < end; ++j, slot += count) {
-      // Eight bytes passed over at once: blank stretches are common in engraving rows.
-      uint64_t eight;
-      while (end - j >= 8 && (std::memcpy(&eight, row + j, 8), eight == passOverEight_)) {
-        j += 8;
-        slot += 8 * count;
-      }
+      const int next = SkipPassedOver(row, j, end);
+      slot += (next - j) * count;
+      j = next;
       if (j == end) break;
       const unsigned taken = takenTable[row[j]] & mask;
       for (int g = 0; g < count; ++g) {
@@ -135,11 +140,9 @@ class BandPlotter {
     uint8_t* marks = marks_.data();
     const RasterPair* pair = begin < end ? columns_.Pairs(begin) : nullptr;
     for (int j = begin; j < end; ++j, ++pair) {
-      uint64_t eight;
-      while (end - j >= 8 && (std::memcpy(&eight, row + j, 8), eight == passOverEight_)) {
-        j += 8;
-        pair += 8;
-      }
+      const int next = SkipPassedOver(row, j, end);
+      pair += next - j;
+      j = next;
       if (j == end) break;
       const unsigned plotted = pairTable_[pair->split][row[j]];
       marks[pair->first] = static_cast<uint8_t>(marks[pair->first] | (plotted & 1u));

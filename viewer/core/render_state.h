@@ -5,6 +5,12 @@
 
 #include "viewer/core/memory_picture.h"
 
+// A file coordinate as a picture pixel: trunc(v x scale), the product formed in double
+// precision from the single-precision scale factor.
+inline int ScaleToPixel(int v, float scale) {
+  return static_cast<int>(static_cast<double>(v) * static_cast<double>(scale));
+}
+
 struct RenderState {
   // Monitor placement, set by LayoutMonitor.
   int imageLeft = 0;

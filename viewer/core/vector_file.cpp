@@ -5,31 +5,13 @@
 
 #include "viewer/core/pen_palette.h"
 
-namespace {
-
-// trunc(v x factor), the product formed in double precision.
-int Scaled(int v, float factor) { return static_cast<int>(static_cast<double>(v) * static_cast<double>(factor)); }
-
-}  // namespace
-
 bool OverlayFileName(const std::string& name, std::string* overlayName) {
   if (name.size() < 3) return false;
   *overlayName = name.substr(0, name.size() - 3) + "VCT";
   return true;
 }
 
-bool ReadVectorHeader(ByteCursor& in, VectorHeader* header) {
-  uint8_t xPitch = 0;
-  if (!in.ReadU16(&header->width) || !in.ReadU16(&header->height) || !in.ReadU8(&xPitch) ||
-      !in.ReadU8(&header->yPitch)) {
-    return false;
-  }
-  header->mirrored = xPitch >= 0x80 ? 1 : 0;
-  header->xPitch = header->mirrored ? static_cast<uint8_t>(-xPitch) : xPitch;
-  return true;
-}
-
-void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& state) {
+void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state) {
   state.headerWidth = header.width;
   state.headerHeight = header.height;
   state.mirrored = header.mirrored;
@@ -67,7 +49,7 @@ int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, co
   for (size_t i = 0; i < record.points.size(); ++i) {
     const FilePoint& from = record.points[i];
     const int signedX = state.mirrored ? -from.x : from.x;
-    (*points)[i] = VectorPoint{xBase + Scaled(signedX, state.scaleX), area.y0 + Scaled(from.y, state.scaleY)};
+    (*points)[i] = VectorPoint{xBase + ScaleToPixel(signedX, state.scaleX), area.y0 + ScaleToPixel(from.y, state.scaleY)};
   }
   return 0;
 }

@@ -8,30 +8,18 @@
 
 #include "viewer/core/byte_cursor.h"
 #include "viewer/core/picture_area.h"
+#include "viewer/core/preview_header.h"
 #include "viewer/core/render_state.h"
-
-constexpr size_t kPreviewHeaderSize = 6;
 
 // The overlay's name: the last three characters of `name` overwritten by "VCT", whatever
 // they were. False for a name shorter than three characters (nothing before it is touched).
 bool OverlayFileName(const std::string& name, std::string* overlayName);
 
-struct VectorHeader {
-  uint16_t width = 0;
-  uint16_t height = 0;
-  uint8_t xPitch = 0;  // tenths of a picture pixel per file unit, sign removed
-  uint8_t yPitch = 0;
-  int mirrored = 0;    // the stored x pitch byte was negative
-};
-
-// Decodes the 6-byte header; false when the data are shorter.
-bool ReadVectorHeader(ByteCursor& in, VectorHeader* header);
-
 // Records the header in `state` (headerWidth, headerHeight, mirrored) and sets zoom,
 // scaleX and scaleY for a picture area `shownWidth` pixels wide: zoom is the quotient in
 // single precision, and each scale factor is pitch x 0.1f x zoom formed in double
 // precision and rounded to single precision once.
-void SetOverlayScale(const VectorHeader& header, int shownWidth, RenderState& state);
+void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state);
 
 struct FilePoint {
   int16_t x;

@@ -89,8 +89,8 @@ TEST(JobWriter, RandomPreviewsComeBackFieldForFieldAndRenderToTheEnd) {
 
     ByteCursor in(file.data(), file.size());
     PreviewError error;
-    PreviewHeaderFields h{};
-    ASSERT_EQ(ReadPreviewHeader(in, &error, &h), 0) << error.reason;
+    PreviewHeader h{};
+    ASSERT_EQ(ReadPreviewFileHeader(in, &error, &h), 0) << error.reason;
     const int xPitch = h.mirrored ? -h.xPitch : h.xPitch;
     EXPECT_EQ(std::vector<int>({h.width, h.height, xPitch, h.yPitch}),
               std::vector<int>({job.header.width, job.header.height, job.header.xPitch, job.header.yPitch}));
@@ -152,8 +152,8 @@ TEST(JobWriter, RandomOverlaysComeBackFieldForField) {
     }
     const std::vector<uint8_t>& file = writer.bytes();
     ByteCursor in(file.data(), file.size());
-    VectorHeader h;
-    ASSERT_TRUE(ReadVectorHeader(in, &h));
+    PreviewHeader h;
+    ASSERT_TRUE(ReadPreviewHeader(in, &h));
     const int xPitch = h.mirrored ? -h.xPitch : h.xPitch;
     EXPECT_EQ(std::vector<int>({h.width, h.height, xPitch, h.yPitch}),
               std::vector<int>({header.width, header.height, header.xPitch, header.yPitch}));

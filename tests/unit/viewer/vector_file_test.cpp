@@ -32,7 +32,7 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
   // with the products taken in double. Rounding after each product instead gives a
   // different scaleX in the first three rows and a different scaleY in the first two.
-  const struct { VectorHeader header; int shownWidth; uint32_t zoom, scaleX, scaleY; } cases[] = {
+  const struct { PreviewHeader header; int shownWidth; uint32_t zoom, scaleX, scaleY; } cases[] = {
       {{632, 316, 3, 3, 0}, 400, 0x3F22067B, 0x3E426E2D, 0x3E426E2D},
       {{429, 200, 3, 7, 1}, 400, 0x3F6EB1D4, 0x3E8F377F, 0x3F271615},
       {{450, 100, 255, 10, 0}, 400, 0x3F638E39, 0x41B55556, 0x3F638E39},
@@ -56,9 +56,9 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
   // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
   // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
-  const VectorHeader big{800, 600, 10, 10, 0}, bigMirrored{800, 600, 10, 10, 1}, small{200, 100, 25, 5, 0};
-  const VectorHeader fine{632, 316, 3, 3, 0}, fineMirrored{632, 316, 3, 3, 1};
-  const struct { VectorHeader header; int16_t x, y; int px, py; } cases[] = {
+  const PreviewHeader big{800, 600, 10, 10, 0}, bigMirrored{800, 600, 10, 10, 1}, small{200, 100, 25, 5, 0};
+  const PreviewHeader fine{632, 316, 3, 3, 0}, fineMirrored{632, 316, 3, 3, 1};
+  const struct { PreviewHeader header; int16_t x, y; int px, py; } cases[] = {
       {big, 100, 50, 50, 25},     {bigMirrored, 100, 50, 349, 25}, {bigMirrored, 0, 0, 399, 0},
       {big, -3, -3, -1, -1},      {bigMirrored, -3, 7, 400, 3},    {big, 32767, -32768, 16383, -16384},
       {small, 4, 10, 110, 105},   {small, -1, 3, 98, 101},         {fine, 79, 79, 14, 64},
