@@ -59,34 +59,59 @@ using ScopedBrush = ScopedGdiObject<HBRUSH>;
 using ScopedPen = ScopedGdiObject<HPEN>;
 using ScopedRegion = ScopedGdiObject<HRGN>;
 
-// A window's DC from GetDC, released to that window.
-class ScopedWindowDc {
- public:
-  explicit ScopedWindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~ScopedWindowDc() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  ScopedWindowDc(const ScopedWindowDc&) = delete;
-  ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
-  HDC get() const { return dc_; }
-  explicit operator bool() const { return dc_ != nullptr; }
+struct WindowTraits {
+  static HWND Invalid() { return nullptr; }
+  static void Close(HWND window) { DestroyWindow(window); }
+};
+// A window of ours, destroyed on release.
+using ScopedWindow = Scoped<HWND, WindowTraits>;
 
- private:
-  HWND window_;
-  HDC dc_;
+// A pair of handles released together: `second` is given back to (or selected into) `first`.
+template <typename A, typename B, void (*Release)(A, B)>
+class ScopedPair {
+ public:
+  ScopedPair() = default;
+  ScopedPair(A first, B second) : first_(first), second_(second) {}
+  ~ScopedPair() { reset(); }
+  ScopedPair(ScopedPair&& other) noexcept
+      : first_(std::exchange(other.first_, A{})), second_(std::exchange(other.second_, B{})) {}
+  ScopedPair& operator=(ScopedPair&& other) noexcept {
+    if (this != &other) {
+      reset();
+      first_ = std::exchange(other.first_, A{});
+      second_ = std::exchange(other.second_, B{});
+    }
+    return *this;
+  }
+  ScopedPair(const ScopedPair&) = delete;
+  ScopedPair& operator=(const ScopedPair&) = delete;
+
+  void reset() {
+    if (second_) Release(first_, second_);
+    first_ = A{};
+    second_ = B{};
+  }
+
+ protected:
+  A first_{};
+  B second_{};
 };
 
-// Selects an object into a DC and selects the previous one back on scope exit.
-class ScopedSelect {
- public:
-  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
-  ~ScopedSelect() {
-    if (previous_) SelectObject(dc_, previous_);
-  }
-  ScopedSelect(const ScopedSelect&) = delete;
-  ScopedSelect& operator=(const ScopedSelect&) = delete;
+inline void ReleaseWindowDc(HWND window, HDC dc) { ReleaseDC(window, dc); }
+inline void SelectBack(HDC dc, HGDIOBJ previous) { SelectObject(dc, previous); }
 
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
+// A window's DC from GetDC, released to that window.
+class ScopedWindowDc : public ScopedPair<HWND, HDC, ReleaseWindowDc> {
+ public:
+  ScopedWindowDc() = default;
+  explicit ScopedWindowDc(HWND window) : ScopedPair(window, GetDC(window)) {}
+  HDC get() const { return second_; }
+  explicit operator bool() const { return second_ != nullptr; }
+};
+
+// Selects an object into a DC and selects the previous one back on release.
+class ScopedSelect : public ScopedPair<HDC, HGDIOBJ, SelectBack> {
+ public:
+  ScopedSelect() = default;
+  ScopedSelect(HDC dc, HGDIOBJ object) : ScopedPair(dc, SelectObject(dc, object)) {}
 };

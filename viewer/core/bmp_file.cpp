@@ -153,9 +153,8 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
 }
 
 void FreeBmpFile(BmpImage* image) {
-  if (!image || !image->fileData) return;
-  delete[] image->fileData;
-  image->fileData = nullptr;
+  if (!image) return;
+  image->fileData.reset();
   image->pixels = nullptr;
   image->header = nullptr;
 }

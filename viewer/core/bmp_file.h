@@ -3,13 +3,14 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 
 struct BmpImage {
   int32_t width = 0;               // biWidth as stored, or bcWidth
   int32_t height = 0;              // |biHeight|, or bcHeight
   const uint8_t* pixels = nullptr;  // fileData + bfOffBits
   const uint8_t* header = nullptr;  // fileData + 14: info or core header, masks, colour table
-  uint8_t* fileData = nullptr;      // the whole file, from new[]; owned by the record
+  std::unique_ptr<uint8_t[]> fileData;  // the whole file, owned by the record
 };
 
 // Why a file was refused or is kept from the conversion (for tests and tools).

@@ -199,9 +199,7 @@ int SaveBitmapAsBmp(const char* fileName, HBITMAP bitmap) {
   header.biCompression = BI_RGB;
   std::vector<RGBQUAD> colors;
   if (device.bmBitsPixel <= 8) colors = DeviceColors(bitmap, device.bmBitsPixel);
-  DibImage* image = DibCreate(&header, colors.empty() ? nullptr : colors.data());
+  const ScopedDib image(DibCreate(&header, colors.empty() ? nullptr : colors.data()));
   if (!image) return 0;
-  const int result = FillPixels(bitmap, device, image) ? DibWriteBmp(image, fileName) : 0;
-  DibFree(image);
-  return result;
+  return FillPixels(bitmap, device, image.get()) ? DibWriteBmp(image.get(), fileName) : 0;
 }

@@ -46,6 +46,12 @@ int DibWriteBmp(const DibImage* image, const char* fileName);
 // 1 when the image was valid and is destroyed, else 0.
 int DibFree(DibImage* image);
 
+// Owns a DibImage from DibCreate and frees it with DibFree.
+struct DibFreeDeleter {
+  void operator()(DibImage* image) const { DibFree(image); }
+};
+using ScopedDib = std::unique_ptr<DibImage, DibFreeDeleter>;
+
 // Writes a device bitmap (it may be selected into a DC) as a BMP file, rows top first
 // under a positive height; 1 when the file was written completely, else 0.
 int SaveBitmapAsBmp(const char* fileName, HBITMAP bitmap);

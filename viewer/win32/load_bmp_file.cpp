@@ -27,7 +27,7 @@ int LoadBmpFile(BmpImage* image, const char* fileName) {
   BmpImage loaded;
   const int checked = ParseBmpFile(data.get(), size, &loaded);
   if (checked != 0) return checked;
-  loaded.fileData = data.release();
-  *image = loaded;
+  loaded.fileData = std::move(data);
+  *image = std::move(loaded);
   return 0;
 }

@@ -7,6 +7,6 @@
 void DrawMonitorOverlay(const std::string& fileName) {
   // Without the monitor there is no window to take the overlay's rectangle from.
   if (!g_handles.monitorWindow) return;
-  const ScreenRect area = OverlayRect(WindowRect(g_handles.monitorWindow));
+  const ScreenRect area = OverlayRect(WindowRect(g_handles.monitorWindow.get()));
   PaintVectorCommand(FormatRectCommand("-v", fileName, area).c_str(), 0);
 }

@@ -28,26 +28,23 @@ INT_PTR CALLBACK MonitorDialogProc(HWND, UINT message, WPARAM wParam, LPARAM) {
 }
 
 void CloseMonitor() {
-  if (g_handles.monitorDc) ReleaseDC(g_handles.monitorWindow, g_handles.monitorDc);
-  if (g_handles.monitorWindow) DestroyWindow(g_handles.monitorWindow);
-  g_handles.monitorDc = nullptr;
-  g_handles.monitorWindow = nullptr;
+  g_handles.monitorDc.reset();
+  g_handles.monitorWindow.reset();
 }
 
-void LayoutMonitor() {
-  HWND window = g_handles.monitorWindow;
+void LayoutMonitor(RenderState& state) {
+  HWND window = g_handles.monitorWindow.get();
   if (!window) return;
-  g_handles.monitorDc = GetDC(window);
+  g_handles.monitorDc = ScopedWindowDc(window);
   if (!g_handles.monitorDc) {
-    DestroyWindow(window);
-    g_handles.monitorWindow = nullptr;
+    g_handles.monitorWindow.reset();
     return;
   }
-  const MonitorImageSize size = FitMonitorImage(WindowRect(GetDlgItem(window, IDC_MONITOR_AREA)),
-                                                g_render.headerWidth, g_render.headerHeight, g_render.pictureWidth);
-  g_render.imageWidth = size.imageWidth;
-  g_render.imageHeight = size.imageHeight;
-  g_render.monitorScale = size.monitorScale;
+  const MonitorImageSize size = FitMonitorImage(WindowRect(GetDlgItem(window, IDC_MONITOR_AREA)), state.headerWidth,
+                                                state.headerHeight, state.pictureWidth);
+  state.imageWidth = size.imageWidth;
+  state.imageHeight = size.imageHeight;
+  state.monitorScale = size.monitorScale;
   const WindowPlacement placement = PlaceMonitorWindow(WindowRect(window), size.imageWidth);
   MoveWindow(window, placement.left, placement.top, placement.width, placement.height, TRUE);
 
@@ -57,20 +54,20 @@ void LayoutMonitor() {
   HWND area = GetDlgItem(window, IDC_MONITOR_AREA);
   const ScreenRect areaRect = WindowRect(area);
   ShowWindow(area, SW_HIDE);
-  g_render.imageLeft = kMonitorImageLeft;
-  g_render.imageTop = MonitorImageTop(areaRect, g_render.imageHeight);
-  BitBlt(g_handles.monitorDc, g_render.imageLeft, g_render.imageTop, g_render.imageWidth, g_render.imageHeight,
-         nullptr, 0, 0, WHITENESS);
+  state.imageLeft = kMonitorImageLeft;
+  state.imageTop = MonitorImageTop(areaRect, state.imageHeight);
+  HDC dc = g_handles.monitorDc.get();
+  BitBlt(dc, state.imageLeft, state.imageTop, state.imageWidth, state.imageHeight, nullptr, 0, 0, WHITENESS);
 
   PumpMessages(window);
   if (!g_handles.monitorWindow) return;
-  DrawFrame(g_handles.monitorDc, g_render.imageLeft - 1, g_render.imageTop - 1,
-            g_render.imageLeft + g_render.imageWidth + 1, g_render.imageTop + g_render.imageHeight + 1);
+  DrawFrame(dc, state.imageLeft - 1, state.imageTop - 1, state.imageLeft + state.imageWidth + 1,
+            state.imageTop + state.imageHeight + 1);
   PumpMessages(window);
 }
 
-void CopyRowToMonitor(int y) {
-  if (!g_handles.monitorWindow || !g_handles.monitorDc) return;
-  StretchBlt(g_handles.monitorDc, g_render.imageLeft, MonitorRowOf(g_render, y), g_render.imageWidth, 1,
-             g_handles.offscreenDc, 0, y, g_render.pictureWidth, 1, SRCCOPY);
+void CopyRowToMonitor(const RenderState& state, int y) {
+  if (!g_handles.monitorWindow || !g_handles.monitorDc || !g_handles.offscreen) return;
+  StretchBlt(g_handles.monitorDc.get(), state.imageLeft, MonitorRowOf(state, y), state.imageWidth, 1,
+             g_handles.offscreen.dc(), 0, y, state.pictureWidth, 1, SRCCOPY);
 }

@@ -6,22 +6,19 @@
 #include "viewer/win32/viewer_state.h"
 
 bool CreateOffscreenPicture(int width, int height) {
-  g_handles.offscreenDc = CreateCompatibleDC(nullptr);
-  if (!g_handles.offscreenDc) return false;
   {
     ScopedWindowDc screen(nullptr);
-    g_handles.offscreenBitmap = CreateCompatibleBitmap(screen.get(), width, height);
+    if (!g_handles.offscreen.Create(screen.get(), width, height)) return false;
   }
-  if (!g_handles.offscreenBitmap) return false;
-  g_handles.previousBitmap = static_cast<HBITMAP>(SelectObject(g_handles.offscreenDc, g_handles.offscreenBitmap));
-  BitBlt(g_handles.offscreenDc, 0, 0, width, height, nullptr, 0, 0, WHITENESS);
+  BitBlt(g_handles.offscreen.dc(), 0, 0, width, height, nullptr, 0, 0, WHITENESS);
   return true;
 }
 
 bool TransferPictureRows(const MemoryPicture& picture, int first, int count) {
   // Bands report rows that scale beyond the picture too; there is nothing to bring in then.
   if (first < 0 || count <= 0 || count > picture.height() - first) return false;
-  HDC dc = g_handles.offscreenDc;
+  if (!g_handles.offscreen) return false;
+  HDC dc = g_handles.offscreen.dc();
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
   info.bmiHeader.biWidth = picture.width();
@@ -37,7 +34,7 @@ bool TransferPictureRows(const MemoryPicture& picture, int first, int count) {
   // colour conversion drops bits that WHITENESS sets (bit 15 of a 555 pixel), so untouched
   // white is filled the way the device filled it.
   BITMAP device{};
-  GetObjectA(g_handles.offscreenBitmap, sizeof device, &device);
+  GetObjectA(g_handles.offscreen.bitmap(), sizeof device, &device);
   if (device.bmBitsPixel == 32) return true;
   for (int y = first; y < first + count; ++y) {
     for (const PixelRun& run : WhiteRuns(picture.Row(y), picture.width())) {

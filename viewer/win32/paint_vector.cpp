@@ -28,23 +28,11 @@ bool PaintOverlayBackground(HDC windowDc, int areaWidth, int areaHeight, const P
   return true;
 }
 
-// Keeps the window's DC in the offscreenDc slot while the overlay draws.
-class OverlayDc {
- public:
-  explicit OverlayDc(HDC dc) : previous_(g_handles.offscreenDc) { g_handles.offscreenDc = dc; }
-  ~OverlayDc() { g_handles.offscreenDc = previous_; }
-  OverlayDc(const OverlayDc&) = delete;
-  OverlayDc& operator=(const OverlayDc&) = delete;
-
- private:
-  HDC previous_;
-};
-
 }  // namespace
 
-// Reads the next PolylineRecord from the overlay and draws it with a 1-pixel pen into
-// offscreenDc.
-int DrawPolylineRecord(ByteCursor& file, int x0, int y0, int w) {
+// Reads the next PolylineRecord from the overlay and draws it with a 1-pixel pen on the
+// target window's DC.
+int DrawPolylineRecord(HDC dc, ByteCursor& file, int x0, int y0, int w) {
   PolylineRecord record;
   std::vector<VectorPoint> mapped;
   if (ReadPolylineRecord(file, &record) != 0 ||
@@ -60,7 +48,6 @@ int DrawPolylineRecord(ByteCursor& file, int x0, int y0, int w) {
     return -1;
   }
   for (size_t i = 0; i < mapped.size(); ++i) points[i] = POINT{mapped[i].x, mapped[i].y};
-  HDC dc = g_handles.offscreenDc;
   ScopedPen pen(CreatePen(PS_SOLID, 1, PenPalette[record.pen]));
   ScopedSelect select(dc, pen.get());
   Polyline(dc, points.data(), static_cast<int>(points.size()));
@@ -87,7 +74,6 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
   if (!window) return -1;
   ScopedWindowDc windowDc(window);
   if (!windowDc) return -1;
-  OverlayDc overlayDc(windowDc.get());
 
   const PictureArea area = PlacePicture(header.width, header.height, areaWidth, areaHeight);
   SetOverlayScale(header, area.w, g_render);
@@ -97,7 +83,7 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
   SelectClipRgn(windowDc.get(), clip.get());
   int result = 0;
   while (file.remaining() > 0) {
-    if (DrawPolylineRecord(file, area.x0, area.y0, area.w) != 0) {
+    if (DrawPolylineRecord(windowDc.get(), file, area.x0, area.y0, area.w) != 0) {
       result = -1;
       break;
     }

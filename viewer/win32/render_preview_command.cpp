@@ -19,21 +19,21 @@ class MonitorObserver : public RenderObserver {
   bool CreateSurface(const RenderState& state) override {
     return CreateOffscreenPicture(state.pictureWidth, state.pictureHeight);
   }
-  void LayoutMonitor(RenderState&) override { ::LayoutMonitor(); }
-  bool MonitorOpen() const override { return g_handles.monitorWindow != nullptr; }
-  void Pump() override { PumpMessages(g_handles.monitorWindow); }
+  void LayoutMonitor(RenderState& state) override { ::LayoutMonitor(state); }
+  bool MonitorOpen() const override { return static_cast<bool>(g_handles.monitorWindow); }
+  void Pump() override { PumpMessages(g_handles.monitorWindow.get()); }
   void CopyRow(const RenderState& state, int y) override {
     // The whole picture is transferred again before the snapshot; a row outside the picture
     // or refused here only leaves the monitor row as it was.
     TransferPictureRows(state.picture, y, 1);
-    CopyRowToMonitor(y);
+    CopyRowToMonitor(state, y);
   }
 };
 
 int SaveSnapshot(const char* fileName) {
   const MemoryPicture& picture = g_render.picture;
   if (!TransferPictureRows(picture, 0, picture.height())) return -1;
-  return SaveBitmapAsBmp(fileName, g_handles.offscreenBitmap) == 1 ? 0 : -1;
+  return SaveBitmapAsBmp(fileName, g_handles.offscreen.bitmap()) == 1 ? 0 : -1;
 }
 
 }  // namespace
@@ -42,11 +42,11 @@ int RenderPreviewCommand(const char* commandLine, HINSTANCE instance) {
   std::string fileName;
   if (!ParseFileCommand(commandLine, "-f", &fileName)) return -1;
   g_render.ClearPlacementAndPicture();
-  g_handles = RenderHandles{};
+  CloseMonitor();
+  ReleasePicture();
 
-  g_handles.monitorWindow =
-      CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MONITOR), nullptr, MonitorDialogProc, 0);
-  if (g_handles.monitorWindow) ShowWindow(g_handles.monitorWindow, SW_SHOW);
+  g_handles.monitorWindow.reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MONITOR), nullptr, MonitorDialogProc, 0));
+  if (g_handles.monitorWindow) ShowWindow(g_handles.monitorWindow.get(), SW_SHOW);
 
   MonitorObserver observer;
   int result = ReadPreviewFile(fileName.c_str(), g_render, observer);

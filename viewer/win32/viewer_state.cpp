@@ -1,23 +1,22 @@
 // The viewer's process-wide drawing state and the helpers that several commands share.
 #include "viewer/win32/viewer_state.h"
 
-#include "common/win32/scoped.h"
-
 RenderState g_render;
 RenderHandles g_handles;
 
-void ReleasePicture() {
-  if (g_handles.offscreenBitmap) {
-    SelectObject(g_handles.offscreenDc, g_handles.previousBitmap);
-    DeleteObject(g_handles.offscreenBitmap);
-    g_handles.offscreenBitmap = nullptr;
-    g_handles.previousBitmap = nullptr;
+bool OffscreenPicture::Create(HDC reference, int width, int height) {
+  Release();
+  dc_.reset(CreateCompatibleDC(reference));
+  bitmap_.reset(CreateCompatibleBitmap(reference, width, height));
+  if (!dc_ || !bitmap_) {
+    Release();
+    return false;
   }
-  if (g_handles.offscreenDc) {
-    DeleteDC(g_handles.offscreenDc);
-    g_handles.offscreenDc = nullptr;
-  }
+  selection_ = ScopedSelect(dc_.get(), bitmap_.get());
+  return true;
 }
+
+void ReleasePicture() { g_handles.offscreen.Release(); }
 
 void PumpMessages(HWND window) {
   MSG msg;
