@@ -1,12 +1,4 @@
-# Cross build of the 32-bit Windows programs with MinGW-w64.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build of the 32-bit Windows programs with MinGW-w64: the release.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(QEX_MINGW_PREFIX i686-w64-mingw32)
-# The -posix compilers: GoogleTest needs std::mutex.
-set(CMAKE_C_COMPILER ${QEX_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QEX_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${QEX_MINGW_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${QEX_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/toolchain-mingw.cmake)
