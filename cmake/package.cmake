@@ -4,6 +4,8 @@
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
 install(TARGETS QexView QexWiz RUNTIME DESTINATION .)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
+# The README links to the file formats' page; both show the pictures.
+install(FILES ${CMAKE_SOURCE_DIR}/docs/formats.md DESTINATION docs)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/images DESTINATION docs)
 # Written after the files above are in place (and stripped, when the install strips).
 install(CODE [[
@@ -11,7 +13,7 @@ install(CODE [[
   set(sums "")
   file(GLOB images RELATIVE "${dir}" "${dir}/docs/images/*")
   list(SORT images)
-  foreach(name QexView.exe QexWiz.exe README.md ${images})
+  foreach(name QexView.exe QexWiz.exe README.md docs/formats.md ${images})
     file(SHA256 "${dir}/${name}" hash)
     string(APPEND sums "${hash}  ${name}\n")
   endforeach()
