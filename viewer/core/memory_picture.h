@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the pixel words must be stored B, G, R, X");
+
 constexpr uint32_t kWhitenessPixel = 0xFFFFFFFFu;
 
 // The device pixel of a COLORREF (0x00BBGGRR).
@@ -29,6 +31,9 @@ class MemoryPicture {
   const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
+  // All pixels as the device bitmap's bytes, top row first.
+  const uint8_t* Bytes() const { return reinterpret_cast<const uint8_t*>(pixels_.data()); }
+  size_t ByteCount() const { return pixels_.size() * sizeof(uint32_t); }
 
   // SetPixel: a pixel outside the picture is not set.
   void SetPixel(int x, int y, uint32_t colorref) {
