@@ -22,16 +22,17 @@ out=$(mktemp -d /dev/shm/qexbench.XXXXXX)
 trap 'rm -rf "$out"' EXIT
 bmp=$out/fullbed.bmp
 
-# Microseconds since the epoch, read without starting a process.
-now_us() { local t=${EPOCHREALTIME/[.,]/}; echo "$((10#$t))"; }
+# Sets `now` to microseconds since the epoch, read without a process or a subshell (either would
+# add its own start to every figure).
+now_us() { local t=${EPOCHREALTIME/[.,]/}; now=$((10#$t)); }
 
 cat "$job" >/dev/null  # into the page cache
 read_best=0 render_best=0
 for _ in $(seq "$runs"); do
-  start=$(now_us); cat "$job" >/dev/null; took=$(($(now_us) - start))
+  now_us; start=$now; cat "$job" >/dev/null; now_us; took=$((now - start))
   if [ "$read_best" -eq 0 ] || [ "$took" -lt "$read_best" ]; then read_best=$took; fi
   rm -f "$bmp"
-  start=$(now_us); "$build/bin/qexpreview" render "$job" "$bmp"; took=$(($(now_us) - start))
+  now_us; start=$now; "$build/bin/qexpreview" render "$job" "$bmp"; now_us; took=$((now - start))
   if [ "$render_best" -eq 0 ] || [ "$took" -lt "$render_best" ]; then render_best=$took; fi
   [ "$(head -c 2 "$bmp")" = BM ] || { echo "qexpreview wrote no BMP" >&2; exit 1; }
 done
