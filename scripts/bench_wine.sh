@@ -4,8 +4,7 @@
 # records, which opens the same monitor window and writes a snapshot of the same size. Both
 # jobs carry the full-bed overlay. A bare start ("-b" without arguments, which ends at once)
 # is timed for scale. All runs share one warm Wine server and one Xvfb display; the three
-# commands take turns over RUNS rounds (default 9). Each figure is the best and the median;
-# the goal is checked on the best times, which other work on the machine disturbs least.
+# commands take turns over RUNS rounds (default 9).
 # Uses the Windows tree that scripts/windows_tree.sh names, built with QexView.exe, and the
 # native samplejob (scripts/build.sh builds both).
 # Usage: bench_wine.sh [RUNS]
@@ -57,25 +56,28 @@ time_render "$full"
 time_render "$empty"
 run -b
 
-render_times=() empty_times=() bare_times=()
+rounds=$work/rounds.txt
 for _ in $(seq "$runs"); do
   time_render "$full"
-  render_times+=("$took") full_size=$size
+  full_took=$took full_size=$size
   time_render "$empty"
-  empty_times+=("$took")
   [ "$full_size" = "$size" ] || { echo "the snapshots differ in size: $full_size, $size" >&2; exit 1; }
-  now_us; start=$now; run -b; now_us; bare_times+=($((now - start)))
+  now_us; start=$now; run -b; now_us
+  echo "$full_took $took $((now - start))" >>"$rounds"
 done
 
-# "median best" of the given times.
-figures() { printf '%s\n' "$@" | sort -n | awk '{ t[NR] = $1 } END { print t[int((NR + 1) / 2)], t[1] }'; }
-read -r render_median render_best < <(figures "${render_times[@]}")
-read -r empty_median empty_best < <(figures "${empty_times[@]}")
-read -r bare_median bare_best < <(figures "${bare_times[@]}")
-awk -v tree="$tree" -v n="$runs" -v rm="$render_median" -v rb="$render_best" -v em="$empty_median" \
-  -v eb="$empty_best" -v bm="$bare_median" -v bb="$bare_best" 'BEGIN {
-  printf "QexView.exe (%s build), %d runs each, best / median in ms:\n", tree, n
-  printf "  -f full-bed job:     %5.0f / %.0f\n", rb / 1e3, rm / 1e3
-  printf "  -f header-only job:  %5.0f / %.0f\n", eb / 1e3, em / 1e3
-  printf "  -b, a bare start:    %5.0f / %.0f\n", bb / 1e3, bm / 1e3
-  printf "ratio full-bed / header-only: %.2f best, %.2f median (goal: at most 1.3)\n", rb / eb, rm / em }'
+# Each round runs the three commands back to back, under much the same load from the rest of
+# the machine: the goal is checked on the median of the rounds' own ratios.
+awk -v tree="$tree" -v n="$runs" '
+  function sort(a, k,   i, j, t) { for (i = 2; i <= k; i++) for (j = i; j > 1 && a[j - 1] > a[j]; j--) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t } }
+  function median(a, k) { sort(a, k); return k % 2 ? a[(k + 1) / 2] : (a[k / 2] + a[k / 2 + 1]) / 2 }
+  { full[NR] = $1; empty[NR] = $2; bare[NR] = $3; ratio[NR] = $1 / $2 }
+  END {
+    # median() sorts, so the best time is the first one after it.
+    f = median(full, n); e = median(empty, n); b = median(bare, n); r = median(ratio, n)
+    printf "QexView.exe (%s build), %d rounds, median (best) in ms:\n", tree, n
+    printf "  -f full-bed job:     %5.0f (%.0f)\n", f / 1e3, full[1] / 1e3
+    printf "  -f header-only job:  %5.0f (%.0f)\n", e / 1e3, empty[1] / 1e3
+    printf "  -b, a bare start:    %5.0f (%.0f)\n", b / 1e3, bare[1] / 1e3
+    printf "ratio full-bed / header-only: %.2f, median of the rounds (goal: at most 1.3)\n", r
+  }' "$rounds"
