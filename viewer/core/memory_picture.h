@@ -16,7 +16,7 @@ static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the pixel words must b
 
 constexpr uint32_t kWhitenessPixel = 0xFFFFFFFFu;
 
-// Memory for pictures: a block of 2 MB or more starts on a 2 MB boundary and, on Linux, is
+// Memory for pictures. On Linux a block of 2 MB or more starts on a 2 MB boundary and is
 // offered transparent huge pages, so that a fresh picture costs one page fault instead of
 // hundreds (each a few microseconds on virtual machines). Throws std::bad_alloc.
 void* AllocatePictureMemory(size_t bytes);
