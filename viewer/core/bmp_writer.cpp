@@ -1,8 +1,6 @@
 // BMP file layout shared by the native tools and the Windows snapshot writer.
 #include "viewer/core/bmp_writer.h"
 
-#include <cstring>
-
 #include "viewer/core/byte_cursor.h"
 
 uint32_t DibStride(int32_t width, uint16_t bitsPerPixel) {
@@ -68,16 +66,8 @@ BmpInfoHeader SnapshotInfoHeader(const MemoryPicture& picture) {
   return header;
 }
 
-std::vector<uint8_t> BuildSnapshotBmp(const MemoryPicture& picture) {
+void WriteSnapshotHeaders(const MemoryPicture& picture, uint8_t out[kSnapshotHeadersSize]) {
   const BmpInfoHeader info = SnapshotInfoHeader(picture);
-  const uint32_t packedSize = static_cast<uint32_t>(kBmpInfoHeaderSize) + info.biSizeImage;
-  std::vector<uint8_t> file(kBmpFileHeaderSize + packedSize);
-  WriteBmpFileHeader(packedSize, info.biSizeImage, file.data());
-  WriteBmpInfoHeader(info, file.data() + kBmpFileHeaderSize);
-  uint8_t* out = file.data() + kBmpFileHeaderSize + kBmpInfoHeaderSize;
-  for (int y = 0; y < picture.height(); ++y) {
-    const uint32_t* row = picture.Row(y);
-    for (int x = 0; x < picture.width(); ++x, out += 4) PutU32(out, row[x]);
-  }
-  return file;
+  WriteBmpFileHeader(static_cast<uint32_t>(kBmpInfoHeaderSize) + info.biSizeImage, info.biSizeImage, out);
+  WriteBmpInfoHeader(info, out + kBmpFileHeaderSize);
 }

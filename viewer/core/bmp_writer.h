@@ -1,10 +1,9 @@
 // BMP file layout shared by the native tools and the Windows snapshot writer: row stride,
-// the 14-byte file header, the 40-byte info header, the fixed colour table entries, and a
-// whole 32-bit snapshot file of a memory picture.
+// the 14-byte file header, the 40-byte info header, the fixed colour table entries, and the
+// parts of a 32-bit snapshot file of a memory picture.
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "viewer/core/memory_picture.h"
 
@@ -43,6 +42,8 @@ void ApplyFixedColorEntries(uint8_t* table, uint32_t entries);
 // biSizeImage = stride x height.
 BmpInfoHeader SnapshotInfoHeader(const MemoryPicture& picture);
 
-// The whole BMP file of a 32-bit snapshot: file header, info header, then the pixel bytes
-// as the device bitmap holds them, top row first.
-std::vector<uint8_t> BuildSnapshotBmp(const MemoryPicture& picture);
+// A 32-bit snapshot file is these headers (file header, info header), then the picture's
+// own bytes (MemoryPicture::Bytes and ByteCount), which are the device bitmap's bytes
+// top row first: it is written without building a copy.
+constexpr size_t kSnapshotHeadersSize = kBmpFileHeaderSize + kBmpInfoHeaderSize;
+void WriteSnapshotHeaders(const MemoryPicture& picture, uint8_t out[kSnapshotHeadersSize]);

@@ -9,7 +9,6 @@ namespace {
 
 // Bytes read at a time; a larger request (a raster band's rows) is read in one go.
 constexpr size_t kPiece = 256 * 1024;
-constexpr int64_t kLargestFile = 0x7FFFFFFF;
 
 // The size in 64 bits: a 32-bit long would wrap for a file of 4 GiB or more.
 int64_t FileSize(FILE* file) {
@@ -28,9 +27,7 @@ bool FileSource::Open(const char* fileName) {
   file_ = std::fopen(fileName, "rb");
   if (!file_) return false;
   const int64_t size = FileSize(file_);
-  // No job comes near 2 GiB: refusing larger files keeps a huge or sparse one from being read
-  // for minutes, record by record.
-  if (size < 0 || size > kLargestFile || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  if (size < 0 || size > kLargestReadableFile || std::fseek(file_, 0, SEEK_SET) != 0) return false;
   left_ = static_cast<uint64_t>(size);
   return true;
 }

@@ -6,6 +6,10 @@
 
 #include "viewer/core/byte_cursor.h"
 
+// The largest file read: no job comes near 2 GiB, and refusing larger files keeps a huge or
+// sparse one from being read for minutes, record by record.
+constexpr int64_t kLargestReadableFile = 0x7FFFFFFF;
+
 class FileSource : public ByteSource {
  public:
   // Opens the file; false when it cannot be opened, its size cannot be found or it holds

@@ -2,7 +2,31 @@
 #include "viewer/core/memory_picture.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
+
+void* AllocatePictureMemory(size_t bytes) {
+#ifdef __linux__
+  constexpr size_t kHugePage = size_t{2} << 20;
+  if (bytes >= kHugePage && bytes <= SIZE_MAX - kHugePage) {
+    const size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
+    void* memory = std::aligned_alloc(kHugePage, rounded);
+    if (!memory) throw std::bad_alloc();
+    // Only a hint: without huge pages the memory is used page by page as usual.
+    madvise(memory, rounded, MADV_HUGEPAGE);
+    return memory;
+  }
+#endif
+  void* memory = std::malloc(bytes);
+  if (!memory) throw std::bad_alloc();
+  return memory;
+}
+
+void FreePictureMemory(void* memory) { std::free(memory); }
 
 bool MemoryPicture::Create(int width, int height) {
   Release();
@@ -19,7 +43,7 @@ bool MemoryPicture::Create(int width, int height) {
 
 void MemoryPicture::Release() {
   width_ = height_ = 0;
-  std::vector<uint32_t>().swap(pixels_);
+  decltype(pixels_)().swap(pixels_);
 }
 
 void MemoryPicture::FillSpan(long long x0, long long x1, long long y0, long long y1, uint32_t pixel) {

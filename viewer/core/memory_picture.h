@@ -9,9 +9,33 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <vector>
 
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the pixel words must be stored B, G, R, X");
+
 constexpr uint32_t kWhitenessPixel = 0xFFFFFFFFu;
+
+// Memory for pictures. On Linux a block of 2 MB or more starts on a 2 MB boundary and is
+// offered transparent huge pages, so that a fresh picture costs one page fault instead of
+// hundreds (each a few microseconds on virtual machines). Throws std::bad_alloc.
+void* AllocatePictureMemory(size_t bytes);
+void FreePictureMemory(void* memory);
+
+template <typename T>
+struct PictureAllocator {
+  using value_type = T;
+  PictureAllocator() = default;
+  template <typename U>
+  explicit PictureAllocator(const PictureAllocator<U>&) {}
+  T* allocate(size_t count) {
+    if (count > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+    return static_cast<T*>(AllocatePictureMemory(count * sizeof(T)));
+  }
+  void deallocate(T* memory, size_t) { FreePictureMemory(memory); }
+  bool operator==(const PictureAllocator&) const { return true; }
+  bool operator!=(const PictureAllocator&) const { return false; }
+};
 
 // The device pixel of a COLORREF (0x00BBGGRR).
 constexpr uint32_t DevicePixel(uint32_t colorref) {
@@ -29,6 +53,9 @@ class MemoryPicture {
   const uint32_t* Row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t* Row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
   uint32_t Pixel(int x, int y) const { return Row(y)[x]; }
+  // All pixels as the device bitmap's bytes, top row first.
+  const uint8_t* Bytes() const { return reinterpret_cast<const uint8_t*>(pixels_.data()); }
+  size_t ByteCount() const { return pixels_.size() * sizeof(uint32_t); }
 
   // SetPixel: a pixel outside the picture is not set.
   void SetPixel(int x, int y, uint32_t colorref) {
@@ -48,5 +75,5 @@ class MemoryPicture {
 
   int width_ = 0;
   int height_ = 0;
-  std::vector<uint32_t> pixels_;
+  std::vector<uint32_t, PictureAllocator<uint32_t>> pixels_;
 };
