@@ -121,6 +121,6 @@ TEST(TestJob, DeviceUnitsAndProgressBar) {
   const int bars[][3] = {{200, 20, 40}, {200, 100, 200}, {200, 150, 200}, {200, -5, 0},
                          {185, 60, 111}, {0, 60, 0},     {3, 33, 0},      {371, 60, 222}};
   for (const auto& p : bars) EXPECT_EQ(ProgressRight(p[0], p[1]), p[2]) << p[0] << " " << p[1];
-  EXPECT_EQ(ClampPercent(150), 100);
+  EXPECT_EQ(ClampPercent(101), 100);
   EXPECT_EQ(ClampPercent(-5), 0);
 }
