@@ -5,6 +5,7 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "wizard/core/driver_settings.h"
@@ -104,6 +105,23 @@ TEST(TestJob, CallOrder) {
     PrintTestJob(device, device, block.data(), tuning, {4000, 0}, "Engraver");
     EXPECT_EQ(device.calls, expected);
   }
+}
+
+// The job's own values replace exactly their fields of the block it hands to CreateDC.
+TEST(TestJob, WritesItsValuesIntoTheBlockAndNothingElse) {
+  std::vector<uint8_t> block(kDriverSettingsSize, 0xA5), want = block;
+  TuningState tuning;
+  tuning.power1 = 455, tuning.speed = 370, tuning.lineLagTweak = -2;
+  Recorder device;
+  PrintTestJob(device, device, block.data(), tuning, {3937, 0}, "Engraver");
+  for (const auto& [offset, value] : {std::pair<size_t, uint16_t>{settings_offset::xResolution, 1000},
+                                      {settings_offset::yResolution, 1000}, {settings_offset::jobPower, 455},
+                                      {settings_offset::jobSpeed, 370}, {settings_offset::jobWord1542, 1},
+                                      {settings_offset::jobLineLag, 0xFFFE}, {settings_offset::jobWord1486, 0}})
+    PutU16(want.data(), offset, value);
+  PutU8(want.data(), settings_offset::jobByte1501, 0);
+  EXPECT_EQ(block, want);
+  EXPECT_EQ(std::make_pair(tuning.patternX, tuning.patternY), std::make_pair(4937, 420));
 }
 
 TEST(TestJob, DeviceUnitsAndProgressBar) {
