@@ -170,6 +170,8 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("core-cut-in-palette", with([](Spec& s) { s.headerSize = 12, s.bits = 8; }), F::kColourTable,
       [](Bytes& f) { f.resize(26 + 100), FixSize(f); });
   bad("huge-colour-count-24bpp", plain, F::kColourTable, [](Bytes& f) { Put(f, 46, 0x40000000); });
+  bad("masks-then-no-pixels", with([](Spec& s) { s.bits = 16, s.compression = 3; }), F::kPixelData,
+      [](Bytes& f) { f.resize(14 + 40 + 12), FixSize(f); });
   bad("masks-past-end", with([](Spec& s) { s.bits = 16, s.width = 2, s.height = 1; }), F::kColourTable,
       [](Bytes& f) { Put(f, 30, 3); });
   bad("profile-past-end", with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }), F::kColourTable,

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
@@ -27,6 +29,14 @@ std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
 }
 
 }  // namespace
+
+TEST(VectorFile, OverlayNameReplacesTheLastThreeCharacters) {
+  for (const auto& [name, overlay] : {std::pair<const char*, const char*>{"job.PRN", "job.VCT"}, {"abc", "VCT"}, {"ab", ""}}) {
+    std::string made;
+    EXPECT_EQ(OverlayFileName(name, &made), *overlay != '\0') << name;
+    EXPECT_EQ(made, overlay) << name;
+  }
+}
 
 TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
