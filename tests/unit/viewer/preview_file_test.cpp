@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <tuple>
 #include <vector>
 
@@ -126,7 +127,8 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
 }
 
 TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
-  // A band larger than one piece of the file reader, records around it, a stray last byte.
+  // A band larger than one piece of the file reader, records around it, a stray last byte;
+  // that file cut short, and an empty file.
   std::vector<uint8_t> rows(300000);
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
   const std::vector<uint8_t> whole = JobBytes(4000, 700, 10, 10)
@@ -136,12 +138,10 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
                                          .U8(0xFA)
                                          .bytes();
   const std::string name = ::testing::TempDir() + "preview_file_test.prn";
-  for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000)}) {
+  for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000), {}}) {
     SCOPED_TRACE(bytes.size());
-    FILE* file = std::fopen(name.c_str(), "wb");
-    ASSERT_TRUE(file);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
     Rendered fromFile, fromMemory;
     fromFile.result = ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error);
     Render(bytes, fromMemory);
