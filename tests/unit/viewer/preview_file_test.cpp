@@ -122,7 +122,8 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
   EXPECT_EQ(DrawnPixels(kept.state.picture), Box(1, 1, 2, 2));
   refused.observer.surfaceOk = false;
   Render(JobBytes(job).FilledRect(0, 1, 1, 2, 2, 0).bytes(), refused);
-  EXPECT_EQ(refused.result, -1);
+  EXPECT_EQ(std::make_tuple(refused.result, refused.error.offset, refused.error.reason),
+            std::make_tuple(-1, uint64_t{0}, std::string("no surface for the picture")));
   EXPECT_EQ(refused.observer.calls, std::vector<std::string>{"surface 64x32"});
 }
 
