@@ -92,7 +92,20 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   }
 }
 
-// The GDI tests show the overlay cut to its area; here a bad record ends it.
+TEST(VectorFile, OverlayIsCutToItsArea) {
+  // 200 x 100 at pitch 10 in 400 x 300: the area is 200 x 100 at (100, 100).
+  const std::vector<uint8_t> file = JobBytes(200, 100, 10, 10).Polyline(4, {{-60, 50}, {260, 50}}).bytes();
+  MemoryPicture picture;
+  ASSERT_TRUE(picture.Create(400, 300));
+  RenderState state;
+  ByteCursor in(file.data(), file.size());
+  ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
+  Pixels expected;
+  for (int x = 100; x < 300; ++x) expected.insert({x, 150});
+  EXPECT_EQ(DrawnPixels(picture), expected);
+}
+
+// A bad record ends the overlay after what was drawn.
 TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
   const struct { const char* name; std::vector<uint8_t> file; } bad[] = {
       {"pen 8, then a good line", AfterOneLine({8, 0, 2, 0, 0, 0, 1, 0, 2, 0, 1, 0, 2, 0, 0, 2, 2, 0, 2, 0, 2, 0})},
