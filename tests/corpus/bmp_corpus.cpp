@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "common/little_endian.h"
+
 namespace {
 
 const uint32_t kColours[4] = {0xFF0000, 0x00FF00, 0x0000FF, 0xFFFFFF};  // 0x00RRGGBB
@@ -20,13 +22,18 @@ struct Spec {
 
 using Bytes = std::vector<uint8_t>;
 
+// A 2-, 3- or 4-byte little-endian field stored at `at` or appended.
 void Put(Bytes& b, size_t at, uint32_t v, int bytes = 4) {
-  for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<uint8_t>(v >> (8 * i));
+  if (bytes == 2) return PutU16(&b[at], static_cast<uint16_t>(v));
+  uint8_t four[4];
+  PutU32(four, v);
+  std::copy(four, four + bytes, b.begin() + at);
 }
 void Append(Bytes& b, uint32_t v, int bytes) {
   b.resize(b.size() + bytes);
   Put(b, b.size() - bytes, v, bytes);
 }
+size_t PixelOffset(const Bytes& f) { return GetU32(&f[10]); }
 
 int Levels(int bits) { return bits == 1 ? 2 : 4; }
 
@@ -138,14 +145,14 @@ std::vector<CorpusFile> BmpCorpus() {
   // Each pixel of the bottom row differs from the next: its first three (1, index) runs
   // become one padded absolute run of the same six bytes.
   good("rle8-odd-absolute-run", rle8, [](Bytes& f) {
-    const size_t at = f[10] | f[11] << 8;
+    const size_t at = PixelOffset(f);
     const uint8_t run[6] = {0, 3, f[at + 1], f[at + 3], f[at + 5], 0};
     std::copy(run, run + 6, f.begin() + at);
   });
   // Whatever follows the end of the bitmap is never read, not even an absolute run cut short.
   good("rle8-bytes-after-the-end", rle8, [](Bytes& f) {
     f.insert(f.end(), {0, 200});
-    Put(f, 34, static_cast<uint32_t>(f.size() - (f[10] | f[11] << 8))), FixSize(f);
+    Put(f, 34, static_cast<uint32_t>(f.size() - PixelOffset(f))), FixSize(f);
   });
   auto bad = [&](const std::string& name, const Spec& s, BmpFault fault, std::function<void(Bytes&)> change) {
     Bytes f = Build(s);
@@ -158,11 +165,13 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("signature-BA", plain, F::kSignature, [](Bytes& f) { f[1] = 'A'; });
   bad("bfsize-plus-1", plain, F::kFileSize, [](Bytes& f) { Put(f, 2, static_cast<uint32_t>(f.size() + 1)); });
   bad("cut-short-bfsize-kept", plain, F::kFileSize, [](Bytes& f) { f.pop_back(); });
-  bad("cut-in-header", plain, F::kHeaderSize, [](Bytes& f) { f.resize(30), FixSize(f); });
+  bad("cut-after-header-size", plain, F::kHeaderSize, [](Bytes& f) { f.resize(18), FixSize(f); });
   bad("cut-in-palette", eight, F::kColourTable, [](Bytes& f) { f.resize(54 + 100), FixSize(f); });
   bad("core-cut-in-palette", with([](Spec& s) { s.headerSize = 12, s.bits = 8; }), F::kColourTable,
       [](Bytes& f) { f.resize(26 + 100), FixSize(f); });
   bad("huge-colour-count-24bpp", plain, F::kColourTable, [](Bytes& f) { Put(f, 46, 0x40000000); });
+  bad("masks-then-no-pixels", with([](Spec& s) { s.bits = 16, s.compression = 3; }), F::kPixelData,
+      [](Bytes& f) { f.resize(14 + 40 + 12), FixSize(f); });
   bad("masks-past-end", with([](Spec& s) { s.bits = 16, s.width = 2, s.height = 1; }), F::kColourTable,
       [](Bytes& f) { Put(f, 30, 3); });
   bad("profile-past-end", with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }), F::kColourTable,
@@ -173,13 +182,13 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("height-int-min", plain, F::kPixelData, [](Bytes& f) { Put(f, 22, 0x80000000u); });
   bad("rle8-size-image-past-end", rle8, F::kPixelData, [](Bytes& f) { Put(f, 34, static_cast<uint32_t>(f.size())); });
   // The first row's absolute run claims 200 pixels: its data run past the stream.
-  bad("rle8-absolute-cut-short", rle8, F::kPixelData, [](Bytes& f) { Put(f, f[10] | f[11] << 8, 200 << 8, 2); });
+  bad("rle8-absolute-cut-short", rle8, F::kPixelData, [](Bytes& f) { Put(f, PixelOffset(f), 200 << 8, 2); });
   // The end-of-bitmap mark becomes an absolute run of 3 with none of its 4 bytes left.
   bad("rle8-absolute-run-cut-at-the-end", rle8, F::kPixelData, [](Bytes& f) { f.back() = 3; });
   // A stream without an end-of-bitmap mark must end on an instruction, not in the middle of one.
   bad("rle8-no-end-mark-one-stray-byte", rle8, F::kPixelData, [](Bytes& f) {
     f.back() = 0, f.push_back(1);
-    Put(f, 34, static_cast<uint32_t>(f.size() - (f[10] | f[11] << 8))), FixSize(f);
+    Put(f, 34, static_cast<uint32_t>(f.size() - PixelOffset(f))), FixSize(f);
   });
   bad("jpeg-size-image-past-end", plain, F::kPixelData,
       [](Bytes& f) { Put(f, 28, 0, 2), Put(f, 30, 4), Put(f, 34, 1000); });

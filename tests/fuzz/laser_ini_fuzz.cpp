@@ -32,7 +32,7 @@ bool Within(int32_t value, int32_t low, int32_t high) { return value >= low && v
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size < 2) return 0;
   uint8_t settings[kDriverSettingsSize] = {};
-  PutU16(settings, settings_offset::maxSpeed, static_cast<uint16_t>(data[0] | data[1] << 8));
+  PutU16(settings, settings_offset::maxSpeed, GetU16(data));
   FuzzedProfile store(std::string(reinterpret_cast<const char*>(data + 2), size - 2));
   TuningState state;
   LoadTuning(state, settings, store, "Section");

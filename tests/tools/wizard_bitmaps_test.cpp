@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "common/little_endian.h"
 #include "tools/wizard_bitmaps/wizard_bitmaps.h"
 
 namespace {
@@ -19,7 +20,7 @@ std::vector<uint8_t> ReadCommitted(const char* name) {
 
 // True where bitmap 103 (1 bit, rows stored bottom first) is black, rows counted from the top.
 bool Black(const std::vector<uint8_t>& bmp, int x, int y) {
-  const size_t stride = (kLetterRowWidth + 31) / 32 * 4, offset = bmp.at(10) | bmp.at(11) << 8;
+  const size_t stride = (kLetterRowWidth + 31) / 32 * 4, offset = GetU32(&bmp.at(10));
   return ((bmp.at(offset + stride * (kLetterRowHeight - 1 - y) + x / 8) >> (7 - x % 8)) & 1) == 0;
 }
 

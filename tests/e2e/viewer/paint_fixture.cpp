@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "common/little_endian.h"
+
 namespace {
 const DWORD kTimeout = 20000;
 }
@@ -59,11 +61,9 @@ std::vector<uint8_t> Bmp24(int width, int height, bool rowsTopFirst) {
   const int stride = (width * 3 + 3) & ~3;
   const uint32_t size = 54 + static_cast<uint32_t>(stride) * height;
   std::vector<uint8_t> f(size, 0);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) f[at + i] = static_cast<uint8_t>(v >> (8 * i));
-  };
   f[0] = 'B', f[1] = 'M', f[26] = 1, f[28] = 24;
-  put32(2, size), put32(10, 54), put32(14, 40), put32(18, width), put32(22, height);
+  PutU32(&f[2], size), PutU32(&f[10], 54), PutU32(&f[14], 40);
+  PutU32(&f[18], static_cast<uint32_t>(width)), PutU32(&f[22], static_cast<uint32_t>(height));
   for (int stored = 0; stored < height; ++stored) {
     const int y = rowsTopFirst ? stored : height - 1 - stored;
     for (int x = 0; x < width; ++x) {

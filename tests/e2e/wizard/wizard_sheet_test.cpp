@@ -233,12 +233,12 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   // The boxes are filled after the page was created.
   EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_POWER) + " " + ItemText(page, IDC_SPEED) == "45% 100%"; }));
   // A box and the text typed into it before leaving it, or the code its arrows send; then
-  // what the box shows.
+  // what the box shows. The clamps and steps themselves are the page fields' unit tests: this
+  // shows that each box and each pair of arrows reaches them.
   const std::tuple<int, const char*, int, const char*> steps[] = {
-      {IDC_POWER, "95", 0, "80%"},         {IDC_POWER, nullptr, SB_LINEUP, "81%"},
-      {IDC_POWER, "5", 0, "20%"},          {IDC_POWER, nullptr, SB_LINEDOWN, "19%"},
-      {IDC_POWER, nullptr, SB_ENDSCROLL, "19%"}, {IDC_SPEED, "-4", 0, "0%"},
-      {IDC_SPEED, nullptr, SB_LINEUP, "1%"}, {IDC_POWER, "55", 0, "55%"}, {IDC_SPEED, "37", 0, "37%"}};
+      {IDC_POWER, "95", 0, "80%"},           {IDC_POWER, nullptr, SB_LINEDOWN, "79%"},
+      {IDC_SPEED, "-4", 0, "0%"},            {IDC_SPEED, nullptr, SB_LINEUP, "1%"},
+      {IDC_POWER, "55", 0, "55%"},           {IDC_SPEED, "37", 0, "37%"}};
   for (const auto& [box, text, code, shown] : steps) {
     if (text) TypeAndLeave(page, box, text);
     HWND arrows = GetDlgItem(page, box == IDC_POWER ? IDC_POWER_ARROWS : IDC_SPEED_ARROWS);
@@ -265,7 +265,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
 
   page = Press(IDC_SHEET_NEXT, IDC_LETTER, "Back Finish Cancel", "wizard_page5_letter.bmp");
   EXPECT_TRUE(WaitUntil([&] { return ItemText(page, IDC_LETTER) == "A"; }));
-  for (const auto& [typed, shown] : {std::pair<const char*, const char*>{"k", "K"}, {"V", "K"}, {"t", "T"}}) {
+  for (const auto& [typed, shown] : {std::pair<const char*, const char*>{"k", "K"}, {"V", "K"}}) {
     TypeAndLeave(page, IDC_LETTER, typed);
     EXPECT_EQ(ItemText(page, IDC_LETTER), shown) << typed;
   }

@@ -1,6 +1,7 @@
 // The BMP loader's checks, run over generated files of every kind other programs write.
 #include <gtest/gtest.h>
 
+#include "common/little_endian.h"
 #include "tests/corpus/bmp_corpus.h"
 #include "viewer/core/bmp_file.h"
 
@@ -16,9 +17,8 @@ TEST(BmpFile, CorpusIsAcceptedKeptFromTheConversionOrRefusedForTheRightReason) {
       continue;
     }
     ASSERT_EQ(result, 0) << "fault " << static_cast<int>(fault);
-    const uint8_t* offBits = &file.bytes[10];
     EXPECT_EQ(image.header, file.bytes.data() + 14);
-    EXPECT_EQ(image.pixels, file.bytes.data() + (offBits[0] | offBits[1] << 8 | offBits[2] << 16));
+    EXPECT_EQ(image.pixels, file.bytes.data() + GetU32(&file.bytes[10]));
     if (file.expect == CorpusExpect::kPaints) {
       EXPECT_EQ(image.width, file.width);
       EXPECT_EQ(image.height, file.height);

@@ -11,7 +11,7 @@ TEST(PictureArea, RectangleSizeCountsBothEdges) {
   const struct { ScreenRect rect; bool ok; int width, height; } cases[] = {
       {{100, 100, 499, 399}, true, 400, 300}, {{5, 5, 5, 5}, true, 1, 1},      {{-10, -20, 9, 19}, true, 20, 40},
       {{10, 10, 9, 20}, false, 0, 0},         {{10, 10, 20, 9}, false, 0, 0},  {{INT_MIN, 0, INT_MAX, 10}, false, 0, 0},
-      {{0, 0, 10, INT_MAX - 2}, false, 0, 0},
+      {{0, 0, 10, INT_MAX - 2}, false, 0, 0}, {{0, 0, 10, INT_MAX - 3}, true, 11, INT_MAX - 2},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.rect.left << " " << c.rect.top << " " << c.rect.right << " " << c.rect.bottom);

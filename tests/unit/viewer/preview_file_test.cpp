@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <tuple>
 #include <vector>
 
@@ -89,16 +90,21 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
   const BandFields one{0, 0, 0, 64, 1, 1, 0, kRopSrcInvert};
   const struct { const char* name; std::vector<uint8_t> bytes; size_t offset; const char* reason; } cases[] = {
       {"header cut short", {0x10, 0x00, 0x10, 0x00, 0x0A}, 5, "header cut short"},
+      {"width 0", JobBytes(0, 10, 10, 10).bytes(), 0, "header width or height is 0"},
       {"height 0", JobBytes(10, 0, 10, 10).bytes(), 2, "header width or height is 0"},
       {"tag -3", JobBytes(job).Empty().U16(0xFFFD).bytes(), 8, "unknown record tag -3"},
       {"rect cut short", Cut(JobBytes(job).FilledRect(1, 2, 3, 4, 5, 6).bytes(), 1), 8, "filled rectangle cut short"},
       {"rect pen 8", JobBytes(job).FilledRect(1, 2, 3, 4, 5, 8).bytes(), 18, "pen 8 is not below 8"},
       {"runs pen 9", JobBytes(job).LineRunsHeader(1, 9, 0).bytes(), 10, "pen 9 is not below 8"},
+      {"runs head cut short", Cut(JobBytes(job).LineRunsHeader(1, 0, 0).bytes(), 1), 8, "line runs header cut short"},
       {"segment cut short", Cut(JobBytes(job).LineRuns(0, 1, {{1, 2}, {3, 4}}).bytes(), 1), 20,
        "line segment 2 of 2 cut short"},
-      {"band pen 65535", JobBytes(job).RasterBand({0, 0, 0, 64, 1, 1, 0xFFFF, kRopSrcInvert}, {0}).bytes(), 20,
-       "pen 65535 is not below 8"},
+      {"band pen 8", JobBytes(job).RasterBand({0, 0, 0, 64, 1, 1, 8, kRopSrcInvert}, {0}).bytes(), 20,
+       "pen 8 is not below 8"},
+      {"band head cut short", Cut(JobBytes(job).RasterBandHeader(one).bytes(), 5), 8, "raster band header cut short"},
       {"raster op cut short", Cut(JobBytes(job).RasterBandHeader(one).bytes(), 1), 22, "raster operation cut short"},
+      {"rows of 0 bytes", JobBytes(job).RasterBandHeader({0, 0, 0, 64, 2, 0, 0, kRopSrcInvert}).bytes(), 18,
+       "raster band of 2 rows of 0 bytes"},
       {"band claims 4 GB", JobBytes(job).RasterBand({0, 0, 0, 64, 65535, 65535, 0, kRopSrcInvert}, {1, 2, 3}).bytes(),
        26, "raster band announces 4294836225 bytes of rows, 3 left"},
   };
@@ -116,12 +122,14 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
   EXPECT_EQ(DrawnPixels(kept.state.picture), Box(1, 1, 2, 2));
   refused.observer.surfaceOk = false;
   Render(JobBytes(job).FilledRect(0, 1, 1, 2, 2, 0).bytes(), refused);
-  EXPECT_EQ(refused.result, -1);
+  EXPECT_EQ(std::make_tuple(refused.result, refused.error.offset, refused.error.reason),
+            std::make_tuple(-1, uint64_t{0}, std::string("no surface for the picture")));
   EXPECT_EQ(refused.observer.calls, std::vector<std::string>{"surface 64x32"});
 }
 
 TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
-  // A band larger than one piece of the file reader, records around it, a stray last byte.
+  // A band larger than one piece of the file reader, records around it, a stray last byte;
+  // that file cut short, and an empty file.
   std::vector<uint8_t> rows(300000);
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
   const std::vector<uint8_t> whole = JobBytes(4000, 700, 10, 10)
@@ -131,12 +139,10 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
                                          .U8(0xFA)
                                          .bytes();
   const std::string name = ::testing::TempDir() + "preview_file_test.prn";
-  for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000)}) {
+  for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000), {}}) {
     SCOPED_TRACE(bytes.size());
-    FILE* file = std::fopen(name.c_str(), "wb");
-    ASSERT_TRUE(file);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                static_cast<std::streamsize>(bytes.size()));
     Rendered fromFile, fromMemory;
     fromFile.result = ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error);
     Render(bytes, fromMemory);

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
@@ -27,6 +29,14 @@ std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
 }
 
 }  // namespace
+
+TEST(VectorFile, OverlayNameReplacesTheLastThreeCharacters) {
+  for (const auto& [name, overlay] : {std::pair<const char*, const char*>{"job.PRN", "job.VCT"}, {"abc", "VCT"}, {"ab", ""}}) {
+    std::string made;
+    EXPECT_EQ(OverlayFileName(name, &made), *overlay != '\0') << name;
+    EXPECT_EQ(made, overlay) << name;
+  }
+}
 
 TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
@@ -82,7 +92,20 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   }
 }
 
-// The GDI tests show the overlay cut to its area; here a bad record ends it.
+TEST(VectorFile, OverlayIsCutToItsArea) {
+  // 200 x 100 at pitch 10 in 400 x 300: the area is 200 x 100 at (100, 100).
+  const std::vector<uint8_t> file = JobBytes(200, 100, 10, 10).Polyline(4, {{-60, 50}, {260, 50}}).bytes();
+  MemoryPicture picture;
+  ASSERT_TRUE(picture.Create(400, 300));
+  RenderState state;
+  ByteCursor in(file.data(), file.size());
+  ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
+  Pixels expected;
+  for (int x = 100; x < 300; ++x) expected.insert({x, 150});
+  EXPECT_EQ(DrawnPixels(picture), expected);
+}
+
+// A bad record ends the overlay after what was drawn.
 TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
   const struct { const char* name; std::vector<uint8_t> file; } bad[] = {
       {"pen 8, then a good line", AfterOneLine({8, 0, 2, 0, 0, 0, 1, 0, 2, 0, 1, 0, 2, 0, 0, 2, 2, 0, 2, 0, 2, 0})},
