@@ -15,6 +15,4 @@ inline void PutU32(uint8_t* out, uint32_t value) {
 
 inline uint16_t GetU16(const uint8_t* in) { return static_cast<uint16_t>(in[0] | (in[1] << 8)); }
 
-inline uint32_t GetU32(const uint8_t* in) {
-  return GetU16(in) | static_cast<uint32_t>(GetU16(in + 2)) << 16;
-}
+inline uint32_t GetU32(const uint8_t* in) { return GetU16(in) | static_cast<uint32_t>(GetU16(in + 2)) << 16; }

@@ -72,7 +72,9 @@ class JobBytes {
     U16(kTagBytesRasterBand).U16(f.originY).U16(f.originX).U16(f.firstRow).U16(f.bandWidth).U16(f.rowCount);
     return U16(f.bytesPerRow).U16(f.pen).U32(f.rasterOp);
   }
-  JobBytes& RasterBand(const BandFields& f, const std::vector<uint8_t>& rows) { return RasterBandHeader(f).Bytes(rows); }
+  JobBytes& RasterBand(const BandFields& f, const std::vector<uint8_t>& rows) {
+    return RasterBandHeader(f).Bytes(rows);
+  }
   JobBytes& Empty() { return U16(kTagBytesEmpty); }
 
   // An overlay record: pen, point count, then the points.

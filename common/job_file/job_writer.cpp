@@ -29,8 +29,8 @@ uint8_t XPitchByte(int xPitch) { return static_cast<uint8_t>(xPitch < 0 ? 0x100 
 }  // namespace
 
 std::string CheckJobHeader(const JobHeader& h) {
-  std::string reason = First({Range("width", h.width, 1, 65535), Range("height", h.height, 1, 65535),
-                              Range("y pitch", h.yPitch, 1, 255)});
+  std::string reason = First(
+      {Range("width", h.width, 1, 65535), Range("height", h.height, 1, 65535), Range("y pitch", h.yPitch, 1, 255)});
   if (reason.empty() && (h.xPitch == 0 || h.xPitch < -128 || h.xPitch > 127)) {
     reason = "x pitch " + std::to_string(h.xPitch) + " is not within 1..127 or -128..-1 (mirrored)";
   }
@@ -104,7 +104,8 @@ bool PreviewWriter::LineRuns(const LineRunsRecord& runs) {
   if (!reason.empty()) return Refuse("line runs: " + reason);
   std::vector<std::pair<int16_t, int16_t>> segments;
   segments.reserve(runs.segments.size());
-  for (const LineSegment& s : runs.segments) segments.emplace_back(static_cast<int16_t>(s.xStart), static_cast<int16_t>(s.xEnd));
+  for (const LineSegment& s : runs.segments)
+    segments.emplace_back(static_cast<int16_t>(s.xStart), static_cast<int16_t>(s.xEnd));
   out_.LineRuns(static_cast<uint16_t>(runs.pen), static_cast<int16_t>(runs.rowY), segments);
   return true;
 }
@@ -126,7 +127,8 @@ bool OverlayWriter::Polyline(const OverlayPolyline& polyline) {
   if (!reason.empty()) return Refuse("polyline: " + reason);
   std::vector<std::pair<int16_t, int16_t>> points;
   points.reserve(polyline.points.size());
-  for (const OverlayPoint& p : polyline.points) points.emplace_back(static_cast<int16_t>(p.x), static_cast<int16_t>(p.y));
+  for (const OverlayPoint& p : polyline.points)
+    points.emplace_back(static_cast<int16_t>(p.x), static_cast<int16_t>(p.y));
   out_.Polyline(static_cast<uint16_t>(polyline.pen), points);
   return true;
 }

@@ -53,7 +53,7 @@ struct LineSegment {
 };
 struct LineRunsRecord {
   int pen = 0;
-  int rowY = 0;  // -32768 to 32767
+  int rowY = 0;                       // -32768 to 32767
   std::vector<LineSegment> segments;  // at most 32766
 };
 

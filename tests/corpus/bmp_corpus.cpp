@@ -59,7 +59,9 @@ Bytes Pixels(const Spec& s) {
         acc = acc << s.bits | static_cast<uint32_t>(index);
         if ((accBits += s.bits) == 8) out.push_back(static_cast<uint8_t>(acc)), acc = 0, accBits = 0;
       } else if (s.bits == 16) {
-        Append(out, s.compression == 3 ? (r >> 3) << 11 | (g >> 2) << 5 | b >> 3 : (r >> 3) << 10 | (g >> 3) << 5 | b >> 3, 2);
+        Append(out,
+               s.compression == 3 ? (r >> 3) << 11 | (g >> 2) << 5 | b >> 3 : (r >> 3) << 10 | (g >> 3) << 5 | b >> 3,
+               2);
       } else {
         Append(out, c, s.bits / 8);
       }
@@ -120,10 +122,12 @@ std::vector<CorpusFile> BmpCorpus() {
     change(s);
     return s;
   };
-  auto good = [&](const std::string& name, const Spec& s, std::function<void(Bytes&)> change = [](Bytes&) {}) {
+  auto good = [&](
+                  const std::string& name, const Spec& s, std::function<void(Bytes&)> change = [](Bytes&) {}) {
     Bytes f = Build(s);
     change(f);
-    corpus.push_back(CorpusFile{name, f, CorpusExpect::kPaints, BmpFault::kNone, s.width, s.height, Levels(s.bits), s.rowsTopFirst});
+    corpus.push_back(
+        CorpusFile{name, f, CorpusExpect::kPaints, BmpFault::kNone, s.width, s.height, Levels(s.bits), s.rowsTopFirst});
   };
   good("1bpp-33-wide", with([](Spec& s) { s.bits = 1, s.width = 33, s.height = 5; }));
   good("4bpp", with([](Spec& s) { s.bits = 4; }));
@@ -141,7 +145,8 @@ std::vector<CorpusFile> BmpCorpus() {
   good("8bpp-256-colours", with([](Spec& s) { s.bits = 8, s.colorsUsed = 256; }));
   good("4-colours-gaps-trailing-bytes", with([](Spec& s) { s.bits = 8, s.gap = 37, s.colorsUsed = 4; }));
 
-  const Spec plain, eight = with([](Spec& s) { s.bits = 8; }), rle8 = with([](Spec& s) { s.bits = 8, s.compression = 1; });
+  const Spec plain, eight = with([](Spec&s) { s.bits = 8; }),
+                    rle8 = with([](Spec&s) { s.bits = 8, s.compression = 1; });
   // Each pixel of the bottom row differs from the next: its first three (1, index) runs
   // become one padded absolute run of the same six bytes.
   good("rle8-odd-absolute-run", rle8, [](Bytes& f) {

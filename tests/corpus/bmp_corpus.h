@@ -8,9 +8,9 @@
 #include "viewer/core/bmp_file.h"
 
 enum class CorpusExpect {
-  kPaints,             // accepted; the painted picture is known pixel for pixel
-  kRefused,            // refused by the loader with `fault`: nothing painted, -1
-  kNotConvertible,     // kept from the conversion with `fault`: background only, 0
+  kPaints,          // accepted; the painted picture is known pixel for pixel
+  kRefused,         // refused by the loader with `fault`: nothing painted, -1
+  kNotConvertible,  // kept from the conversion with `fault`: background only, 0
 };
 
 struct CorpusFile {

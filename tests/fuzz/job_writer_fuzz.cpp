@@ -75,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         break;
       }
       case 1: {
-        const FilledRectRecord r{input.Field(), input.Field(), input.Field(), input.Field(), input.Field(), input.Field()};
+        const FilledRectRecord r{input.Field(), input.Field(), input.Field(),
+                                 input.Field(), input.Field(), input.Field()};
         records += Write(preview, [&] { return preview.FilledRect(r); });
         break;
       }

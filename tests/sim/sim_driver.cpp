@@ -65,9 +65,7 @@ class SimDriver : public Spooler, public PrintDevice {
     pages_ = 0;
     return hasDc_ && !Fails("startdoc");
   }
-  void Escape(int escape, const uint8_t* input, int size) override {
-    Log(device_log::EscapeLine(escape, input, size));
-  }
+  void Escape(int escape, const uint8_t* input, int size) override { Log(device_log::EscapeLine(escape, input, size)); }
   int StartPage() override {
     Log(device_log::StartPageLine());
     return hasDc_ && !Fails("startpage" + std::to_string(++pages_));

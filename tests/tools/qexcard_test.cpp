@@ -30,8 +30,8 @@ class Qexcard : public testing::Test {
   void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
   // Runs qexcard with `arguments` (shell words); its exit code, stdout in out_, stderr in err_.
   int Run(const std::string& arguments) {
-    const int status = std::system((std::string(QEXCARD) + " " + arguments + " >'" + dir_ + "/out' 2>'" + dir_ +
-                                    "/err'").c_str());
+    const int status =
+        std::system((std::string(QEXCARD) + " " + arguments + " >'" + dir_ + "/out' 2>'" + dir_ + "/err'").c_str());
     out_ = ReadText(dir_ + "/out");
     err_ = ReadText(dir_ + "/err");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -86,8 +86,7 @@ TEST_F(Qexcard, BadInputFailsWithOneLineAndWritesNothing) {
     EXPECT_EQ(err_.rfind("qexcard: ", 0), 0u) << err_;
     EXPECT_EQ(err_.find('\n'), err_.size() - 1) << err_;
     EXPECT_EQ(out_, "");
-    for (const char* name : {"/card.png", "/card.png.part", "/no", ".part"})
-      EXPECT_FALSE(Exists(dir_ + name)) << name;
+    for (const char* name : {"/card.png", "/card.png.part", "/no", ".part"}) EXPECT_FALSE(Exists(dir_ + name)) << name;
   }
 }
 

@@ -62,17 +62,19 @@ ExampleJob BuildExampleJob(bool mirrored) {
   const JobHeader header{64, 32, mirrored ? -10 : 10, 10};
   PreviewWriter preview;
   OverlayWriter overlay;
-  Record(job, preview, job.previewDump, "header: 64 x 32 pixels, x pitch " + std::to_string(header.xPitch) + ", y pitch 10",
+  Record(job, preview, job.previewDump,
+         "header: 64 x 32 pixels, x pitch " + std::to_string(header.xPitch) + ", y pitch 10",
          [&] { return preview.Begin(header); });
 
   RasterBandRecord arrow;
   arrow.originY = 4, arrow.originX = 4, arrow.bandWidth = 14, arrow.rowCount = 8, arrow.bytesPerRow = 2;
   arrow.pen = 4;
   arrow.rasterOp = kRopSrcInvert;
-  arrow.rows = Rows({"......##........", "......####......", "######..####....", "######....######",
-                     "######....######", "######..####....", "......####......", "......##........"},
+  arrow.rows = Rows({"......##........", "......####......", "######..####....", "######....######", "######....######",
+                     "######..####....", "......####......", "......##........"},
                     2);
-  Record(job, preview, job.previewDump, "raster band, SRCINVERT (1 bits drawn), pen 4 blue, 8 rows of 2 bytes at (4, 4)",
+  Record(job, preview, job.previewDump,
+         "raster band, SRCINVERT (1 bits drawn), pen 4 blue, 8 rows of 2 bytes at (4, 4)",
          [&] { return preview.RasterBand(arrow); });
 
   RasterBandRecord bars = arrow;
@@ -84,17 +86,21 @@ ExampleJob BuildExampleJob(bool mirrored) {
          [&] { return preview.RasterBand(bars); });
 
   Record(job, preview, job.previewDump, "filled rectangle, pen 1 red: origin 20, left 40, top 0, right 60, bottom 28",
-         [&] { return preview.FilledRect({20, 40, 0, 60, 28, 1}); });
-  Record(job, preview, job.previewDump, "line runs, pen 2 green, row 8: 40 to 50 and 62 back to 52",
-         [&] { return preview.LineRuns({2, 8, {{40, 50}, {62, 52}}}); });
+         [&] {
+           return preview.FilledRect({20, 40, 0, 60, 28, 1});
+         });
+  Record(job, preview, job.previewDump, "line runs, pen 2 green, row 8: 40 to 50 and 62 back to 52", [&] {
+    return preview.LineRuns({2, 8, {{40, 50}, {62, 52}}});
+  });
   Record(job, preview, job.previewDump, "empty record", [&] { return preview.Empty(); });
 
   Record(job, overlay, job.overlayDump, "header (the preview's)", [&] { return overlay.Begin(header); });
   Record(job, overlay, job.overlayDump, "polyline, pen 7 orange, 5 points: a frame around the arrow", [&] {
     return overlay.Polyline({7, {{2, 2}, {21, 2}, {21, 13}, {2, 13}, {2, 2}}});
   });
-  Record(job, overlay, job.overlayDump, "polyline, pen 5 magenta, 2 points",
-         [&] { return overlay.Polyline({5, {{30, 30}, {62, 16}}}); });
+  Record(job, overlay, job.overlayDump, "polyline, pen 5 magenta, 2 points", [&] {
+    return overlay.Polyline({5, {{30, 30}, {62, 16}}});
+  });
   job.preview = preview.bytes();
   job.overlay = overlay.bytes();
   return job;
@@ -111,8 +117,8 @@ class RecordingDevice : public PrintDevice, public ProgressDisplay {
   void Escape(int escape, const uint8_t* input, int inputSize) override {
     // The packet is its 2-byte count and that many bytes; the rest of the buffer is not part of it.
     const size_t packet = std::min<size_t>(2 + (input[0] | input[1] << 8), static_cast<size_t>(inputSize));
-    Line("Escape " + std::to_string(escape) + ", " + std::to_string(inputSize) + " bytes handed over: " +
-         Hex(input, packet));
+    Line("Escape " + std::to_string(escape) + ", " + std::to_string(inputSize) +
+         " bytes handed over: " + Hex(input, packet));
   }
   int StartPage() override { return Line("StartPage"), 1; }
   void EndPage() override { Line("EndPage"); }
@@ -123,8 +129,8 @@ class RecordingDevice : public PrintDevice, public ProgressDisplay {
   }
   void FillBlack(int x, int y, int width, int height) override {
     // The 21 bars of a page on one line: their x, then the common y and size.
-    if (barXs_.empty()) barRest_ = " at y " + std::to_string(y) + ", each " + std::to_string(width) + " x " +
-                                   std::to_string(height);
+    if (barXs_.empty())
+      barRest_ = " at y " + std::to_string(y) + ", each " + std::to_string(width) + " x " + std::to_string(height);
     barXs_ += (barXs_.empty() ? "" : " ") + std::to_string(x);
   }
   void ShowProgress(int percent) override { Line("Progress " + std::to_string(percent) + " %"); }

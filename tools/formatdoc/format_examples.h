@@ -10,7 +10,7 @@ struct ExampleJob {
   std::vector<uint8_t> overlay;
   std::string previewDump;  // one labelled line group per record
   std::string overlayDump;
-  std::string error;        // the writer's first refusal; empty when the job is complete
+  std::string error;  // the writer's first refusal; empty when the job is complete
 };
 
 // Bytes `from` to `to` (at most the end): their offset, then 16 bytes a line in hex.

@@ -111,6 +111,8 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "example") return WriteExamples(args[1]);
   if (args.size() == 4 && args[0] == "fill") return Fill(args[1], args[2], args[3]);
   if (args.size() == 3 && args[0] == "dump") return DumpHead(args[1], args[2]);
-  std::fprintf(stderr, "usage: formatdoc example DIR\n       formatdoc fill TEMPLATE DIR OUT\n       formatdoc dump FILE COUNT\n");
+  std::fprintf(
+      stderr,
+      "usage: formatdoc example DIR\n       formatdoc fill TEMPLATE DIR OUT\n       formatdoc dump FILE COUNT\n");
   return 2;
 }

@@ -234,7 +234,8 @@ bool ReadSettingsBlock(const std::string& fileName, std::vector<uint8_t>* block,
   }
   const size_t size = static_cast<size_t>(file.gcount());
   if (size != kDriverSettingsSize) {
-    *error = fileName + (size > kDriverSettingsSize ? " holds more than" : " holds " + std::to_string(size) + " bytes, not") +
+    *error = fileName +
+             (size > kDriverSettingsSize ? " holds more than" : " holds " + std::to_string(size) + " bytes, not") +
              " a settings block of " + std::to_string(kDriverSettingsSize) + " bytes";
     return false;
   }
@@ -280,11 +281,11 @@ std::string ExplainPacket(const uint8_t* packet, size_t size, const uint8_t* blo
 std::string ExplainCard(const CardRun& run) {
   const uint8_t* block = run.block.data();
   using namespace settings_offset;
-  std::string text = Format(
-      "job: power %.1f %% (jobPower %u), speed %d %% of maxSpeed %d (jobSpeed %d), line lag %d, %d x %d dpi\n",
-      GetU16(block, jobPower) / 10.0, GetU16(block, jobPower), static_cast<int>(SpeedPercent(block)),
-      GetI16(block, maxSpeed), GetI16(block, jobSpeed), GetI16(block, jobLineLag), GetI16(block, xResolution),
-      GetI16(block, yResolution));
+  std::string text =
+      Format("job: power %.1f %% (jobPower %u), speed %d %% of maxSpeed %d (jobSpeed %d), line lag %d, %d x %d dpi\n",
+             GetU16(block, jobPower) / 10.0, GetU16(block, jobPower), static_cast<int>(SpeedPercent(block)),
+             GetI16(block, maxSpeed), GetI16(block, jobSpeed), GetI16(block, jobLineLag), GetI16(block, xResolution),
+             GetI16(block, yResolution));
   for (const std::vector<uint8_t>& packet : run.packets)
     text += ExplainPacket(packet.data(), packet.size(), block) + "\n";
   return text;

@@ -37,10 +37,10 @@ struct CardBlit {
 
 // What the job handed to the print device.
 struct CardRun {
-  std::vector<std::string> log;                // one line per call, the simulated driver's format
-  std::vector<std::vector<uint8_t>> packets;   // the input of every escape, in order
-  std::vector<std::vector<CardBlit>> pages;    // the blits of each started page
-  std::vector<uint8_t> block;                  // the settings the device context was made with
+  std::vector<std::string> log;               // one line per call, the simulated driver's format
+  std::vector<std::vector<uint8_t>> packets;  // the input of every escape, in order
+  std::vector<std::vector<CardBlit>> pages;   // the blits of each started page
+  std::vector<uint8_t> block;                 // the settings the device context was made with
 };
 
 // Writes the wizard's fixed values into `block` (kDriverSettingsSize bytes) as opening the

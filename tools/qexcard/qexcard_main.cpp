@@ -31,7 +31,8 @@ int main(int argc, char** argv) {
   std::string text = options.help ? kCardUsage : "";
   if (!options.help) {
     std::vector<uint8_t> block = DefaultSettingsBlock();
-    if (!options.settingsFile.empty() && !ReadSettingsBlock(options.settingsFile, &block, &error)) return Fail(1, error);
+    if (!options.settingsFile.empty() && !ReadSettingsBlock(options.settingsFile, &block, &error))
+      return Fail(1, error);
     const CardRun run = RunCard(std::move(block), options);
     if (options.log)
       for (const std::string& line : run.log) text += line + "\n";

@@ -96,8 +96,7 @@ bool DrawJobOverlay(const std::string& job, RenderState& state, FILE* err) {
 
 }  // namespace
 
-int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, bool overlay,
-              FILE* err) {
+int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, bool overlay, FILE* err) {
   RenderState state;
   PreviewError error;
   if (RenderJobFile(job, state, &error) != 0) {
@@ -130,11 +129,12 @@ int DescribeJob(const std::string& job, FILE* out) {
     std::fprintf(out, "zoom: %.9g (0x%08X)\n", state.zoom, static_cast<unsigned>(FloatBits(state.zoom)));
     std::fprintf(out, "scaleX: %.9g (0x%08X)\n", state.scaleX, static_cast<unsigned>(FloatBits(state.scaleX)));
     std::fprintf(out, "scaleY: %.9g (0x%08X)\n", state.scaleY, static_cast<unsigned>(FloatBits(state.scaleY)));
-    std::fprintf(out, "raster bands: %u\nfilled rectangles: %u\nline runs: %u\nempty records: %u\n",
-                 counts.rasterBands, counts.filledRects, counts.lineRuns, counts.emptyRecords);
+    std::fprintf(out, "raster bands: %u\nfilled rectangles: %u\nline runs: %u\nempty records: %u\n", counts.rasterBands,
+                 counts.filledRects, counts.lineRuns, counts.emptyRecords);
   }
   if (result != 0) {
-    std::fprintf(out, "failure at byte %llu: %s\n", static_cast<unsigned long long>(error.offset), error.reason.c_str());
+    std::fprintf(out, "failure at byte %llu: %s\n", static_cast<unsigned long long>(error.offset),
+                 error.reason.c_str());
     return 1;
   }
   std::fprintf(out, "result: ok\n");

@@ -99,7 +99,8 @@ void Showcase(const SampleJobSpec& spec, PreviewWriter& job, OverlayWriter& over
   }
   Frame(overlay, e);
   std::vector<OverlayPoint> zigzag;
-  for (int i = 0; i <= 20; ++i) zigzag.push_back({S(margin + i * textWidth / 20), S(e.y * 8 / 10 + (i % 2) * e.y / 20)});
+  for (int i = 0; i <= 20; ++i)
+    zigzag.push_back({S(margin + i * textWidth / 20), S(e.y * 8 / 10 + (i % 2) * e.y / 20)});
   overlay.Polyline({2, zigzag});
 }
 

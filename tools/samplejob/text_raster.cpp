@@ -56,7 +56,8 @@ std::vector<uint8_t> TextRows(const TextStyle& style, int widthBits, int firstRo
         for (int d = 0; d < kGlyphDots; ++d) {
           if (!(dots & (0x10 >> d))) continue;
           const int x0 = (cell * kCellDots + d) * style.dot;
-          for (int x = x0; x < std::min(x0 + style.dot, widthBits); ++x) out[x >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
+          for (int x = x0; x < std::min(x0 + style.dot, widthBits); ++x)
+            out[x >> 3] |= static_cast<uint8_t>(0x80 >> (x & 7));
         }
       }
     }

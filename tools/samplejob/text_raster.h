@@ -4,8 +4,8 @@
 #include <vector>
 
 struct TextStyle {
-  int dot = 3;         // pixels per glyph dot
-  uint32_t seed = 1;   // picks the words
+  int dot = 3;        // pixels per glyph dot
+  uint32_t seed = 1;  // picks the words
 };
 
 // Rows [firstRow, firstRow + rowCount) of a text block `widthBits` pixels wide, packed

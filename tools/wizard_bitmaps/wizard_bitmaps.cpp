@@ -33,17 +33,15 @@ void DrawLabel(Canvas& canvas, const std::string& text, int left, int top, uint8
 Canvas LetterRowCanvas() {
   Canvas canvas(kLetterRowWidth, kLetterRowHeight, kWhite1);
   for (size_t i = 0; i < kLetterColumns.size(); ++i) {
-    canvas.DrawGlyph(GlyphFor(static_cast<char>('A' + i)), kLetterColumns[i].first, kLetterTop,
-                     kLetterColumns[i].last, kLetterBottom, 5, kBlack1);
+    canvas.DrawGlyph(GlyphFor(static_cast<char>('A' + i)), kLetterColumns[i].first, kLetterTop, kLetterColumns[i].last,
+                     kLetterBottom, 5, kBlack1);
   }
   canvas.Set(13, 107, kBlack1);
   canvas.Set(1821, 106, kBlack1);
   return canvas;
 }
 
-std::vector<uint8_t> LetterRowBmp() {
-  return EncodeBmp(LetterRowCanvas(), 1, {{0, 0, 0}, {255, 255, 255}});
-}
+std::vector<uint8_t> LetterRowBmp() { return EncodeBmp(LetterRowCanvas(), 1, {{0, 0, 0}, {255, 255, 255}}); }
 
 std::vector<uint8_t> BedPictureBmp(bool metric) {
   const int width = metric ? 407 : 396, height = 200;

@@ -44,9 +44,9 @@ bool RleStreamInside(const uint8_t* data, size_t size, bool fourBit) {
     const uint8_t code = data[pos + 1];
     pos += 2;
     if (count != 0 || code == 0) continue;  // encoded run or end of line
-    if (code == 1) return true;            // end of bitmap
-    size_t bytes = 2;                      // delta
-    if (code > 2) {                        // absolute run, padded to a 16-bit boundary
+    if (code == 1) return true;             // end of bitmap
+    size_t bytes = 2;                       // delta
+    if (code > 2) {                         // absolute run, padded to a 16-bit boundary
       bytes = fourBit ? (code + 1u) / 2u : code;
       bytes = (bytes + 1u) & ~size_t{1};
     }
@@ -120,8 +120,7 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fa
   const size_t available = size - offBits;
   const uint32_t imageSize = headerSize == kCoreHeaderSize ? 0 : GetU32(header + 20);
   if (compression == kRle8 || compression == kRle4) {
-    if (imageSize == 0 || imageSize > available ||
-        !RleStreamInside(data + offBits, imageSize, compression == kRle4)) {
+    if (imageSize == 0 || imageSize > available || !RleStreamInside(data + offBits, imageSize, compression == kRle4)) {
       return Refuse(BmpFault::kPixelData, fault);
     }
   } else if (compression == kJpeg || compression == kPng) {

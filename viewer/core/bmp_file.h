@@ -6,10 +6,10 @@
 #include <memory>
 
 struct BmpImage {
-  int32_t width = 0;               // biWidth as stored, or bcWidth
-  int32_t height = 0;              // |biHeight|, or bcHeight
-  const uint8_t* pixels = nullptr;  // fileData + bfOffBits
-  const uint8_t* header = nullptr;  // fileData + 14: info or core header, masks, colour table
+  int32_t width = 0;                    // biWidth as stored, or bcWidth
+  int32_t height = 0;                   // |biHeight|, or bcHeight
+  const uint8_t* pixels = nullptr;      // fileData + bfOffBits
+  const uint8_t* header = nullptr;      // fileData + 14: info or core header, masks, colour table
   std::unique_ptr<uint8_t[]> fileData;  // the whole file, owned by the record
 };
 
@@ -17,12 +17,12 @@ struct BmpImage {
 enum class BmpFault {
   kNone,
   // Refused: nothing is painted.
-  kTooShort,         // no room for the file header and the header size field
-  kSignature,        // not "BM"
-  kFileSize,         // bfSize differs from the size of the file
-  kHeaderSize,       // the header runs past the end
-  kColourTable,      // masks, colour table or colour profile run past the end
-  kPixelData,        // bfOffBits or the pixel rows (or RLE or compressed stream) run past the end
+  kTooShort,     // no room for the file header and the header size field
+  kSignature,    // not "BM"
+  kFileSize,     // bfSize differs from the size of the file
+  kHeaderSize,   // the header runs past the end
+  kColourTable,  // masks, colour table or colour profile run past the end
+  kPixelData,    // bfOffBits or the pixel rows (or RLE or compressed stream) run past the end
   // Not convertible: the background is painted alone.
   kUnknownHeader,    // a header size the conversion does not read
   kCompressedImage,  // JPEG or PNG data

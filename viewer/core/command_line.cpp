@@ -49,8 +49,7 @@ bool ParseFileCommand(const char* commandLine, const char* option, std::string* 
   return ReadOptionAndName(scanner, option, fileName);
 }
 
-bool ParseRectCommand(const char* commandLine, const char* option, std::string* fileName,
-                      ScreenRect* rect) {
+bool ParseRectCommand(const char* commandLine, const char* option, std::string* fileName, ScreenRect* rect) {
   Scanner scanner(commandLine);
   std::string name;
   ScreenRect r;
@@ -64,6 +63,6 @@ bool ParseRectCommand(const char* commandLine, const char* option, std::string* 
 }
 
 std::string FormatRectCommand(const char* option, const std::string& fileName, const ScreenRect& rect) {
-  return std::string(option) + " " + fileName + " " + std::to_string(rect.left) + " " +
-         std::to_string(rect.top) + " " + std::to_string(rect.right) + " " + std::to_string(rect.bottom);
+  return std::string(option) + " " + fileName + " " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+         std::to_string(rect.right) + " " + std::to_string(rect.bottom);
 }

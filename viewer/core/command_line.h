@@ -23,8 +23,7 @@ bool ParseFileCommand(const char* commandLine, const char* option, std::string* 
 // "<option> <file> <left> <top> <right> <bottom>": true only when all five items are read.
 // Numbers are scanned as "%d" scans them (sign, digits, stop at the first other
 // character); a number outside the int range is not read.
-bool ParseRectCommand(const char* commandLine, const char* option, std::string* fileName,
-                      ScreenRect* rect);
+bool ParseRectCommand(const char* commandLine, const char* option, std::string* fileName, ScreenRect* rect);
 
 // Builds "<option> <file> <left> <top> <right> <bottom>".
 std::string FormatRectCommand(const char* option, const std::string& fileName, const ScreenRect& rect);

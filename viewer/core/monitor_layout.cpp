@@ -5,8 +5,7 @@
 
 constexpr int kAreaInset = 10;
 
-MonitorImageSize FitMonitorImage(const ScreenRect& areaControl, int headerWidth, int headerHeight,
-                                 int pictureWidth) {
+MonitorImageSize FitMonitorImage(const ScreenRect& areaControl, int headerWidth, int headerHeight, int pictureWidth) {
   const int areaWidth = (areaControl.right - kAreaInset) - (areaControl.left + kAreaInset) + 1;
   const int areaHeight = (areaControl.bottom - kAreaInset) - (areaControl.top + kAreaInset) + 1;
   const FittedSize fitted = FitPicture(headerWidth, headerHeight, areaWidth, areaHeight);

@@ -25,8 +25,7 @@ struct WindowPlacement {
 
 // Fits the header's size into the picture area (the area control's rectangle moved 10
 // pixels inward on every side, edges inclusive); monitorScale = imageWidth / pictureWidth.
-MonitorImageSize FitMonitorImage(const ScreenRect& areaControl, int headerWidth, int headerHeight,
-                                 int pictureWidth);
+MonitorImageSize FitMonitorImage(const ScreenRect& areaControl, int headerWidth, int headerHeight, int pictureWidth);
 
 // The monitor keeps its top edge and its horizontal centre and becomes just wide enough for
 // an image of `imageWidth` pixels.

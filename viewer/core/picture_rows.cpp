@@ -20,8 +20,8 @@ std::vector<PixelRun> WhiteRuns(const uint32_t* row, int width) {
   return runs;
 }
 
-void CopyRows(const uint8_t* source, size_t sourceStride, uint8_t* target, size_t targetStride,
-              size_t rowBytes, size_t rows) {
+void CopyRows(const uint8_t* source, size_t sourceStride, uint8_t* target, size_t targetStride, size_t rowBytes,
+              size_t rows) {
   for (size_t y = 0; y < rows; ++y) {
     std::memcpy(target + y * targetStride, source + y * sourceStride, rowBytes);
     std::memset(target + y * targetStride + rowBytes, 0, targetStride - rowBytes);

@@ -16,5 +16,5 @@ std::vector<PixelRun> WhiteRuns(const uint32_t* row, int width);
 // Copies `rows` rows of `rowBytes` bytes from rows `sourceStride` bytes apart to rows
 // `targetStride` bytes apart, top row first; the padding of the target rows is zeroed.
 // Both strides must be at least `rowBytes`.
-void CopyRows(const uint8_t* source, size_t sourceStride, uint8_t* target, size_t targetStride,
-              size_t rowBytes, size_t rows);
+void CopyRows(const uint8_t* source, size_t sourceStride, uint8_t* target, size_t targetStride, size_t rowBytes,
+              size_t rows);

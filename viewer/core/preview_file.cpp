@@ -110,8 +110,8 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
 
 }  // namespace
 
-int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
-                  PreviewError* error, RecordCounts* counts) {
+int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer, PreviewError* error,
+                  RecordCounts* counts) {
   ByteCursor in(data, size);
   return RenderFromCursor(in, state, observer, error, counts);
 }

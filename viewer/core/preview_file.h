@@ -50,5 +50,5 @@ int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderOb
 
 // Reads the file piece by piece as its records need it and renders it; -1 when it cannot be
 // read.
-int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer,
-                    PreviewError* error = nullptr, RecordCounts* counts = nullptr);
+int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer, PreviewError* error = nullptr,
+                    RecordCounts* counts = nullptr);

@@ -14,7 +14,7 @@ struct PreviewHeader {
   uint16_t height = 0;
   uint8_t xPitch = 0;  // the sign taken off by two's complement negation: 0xFB gives 5, 0x80 128
   uint8_t yPitch = 0;
-  int mirrored = 0;    // the stored x pitch byte was negative
+  int mirrored = 0;  // the stored x pitch byte was negative
 };
 
 // Decodes the header field by field; false when the bytes end first (the fields read before

@@ -38,8 +38,8 @@ int ReadLineSegment(ByteCursor& in, PreviewError* error, const LineRunsFields& r
                     LineSegmentFields* segment) {
   const uint64_t start = in.offset();
   if (!in.ReadI16(&segment->xStart) || !in.ReadI16(&segment->xEnd)) {
-    return PreviewFailure(error, start, "line segment " + std::to_string(index) + " of " +
-                                            std::to_string(runs.count - 1) + " cut short");
+    return PreviewFailure(
+        error, start, "line segment " + std::to_string(index) + " of " + std::to_string(runs.count - 1) + " cut short");
   }
   return 0;
 }

@@ -167,9 +167,8 @@ class BandPlotter {
 
 int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* h) {
   const uint64_t start = in.offset();
-  if (!in.ReadU16(&h->originY) || !in.ReadU16(&h->originX) || !in.ReadU16(&h->firstRow) ||
-      !in.ReadU16(&h->bandWidth) || !in.ReadU16(&h->rowCount) || !in.ReadU16(&h->bytesPerRow) ||
-      !in.ReadU16(&h->pen)) {
+  if (!in.ReadU16(&h->originY) || !in.ReadU16(&h->originX) || !in.ReadU16(&h->firstRow) || !in.ReadU16(&h->bandWidth) ||
+      !in.ReadU16(&h->rowCount) || !in.ReadU16(&h->bytesPerRow) || !in.ReadU16(&h->pen)) {
     return PreviewFailure(error, start, "raster band header cut short");
   }
   if (h->pen >= kPenCount) {
@@ -182,8 +181,9 @@ int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* h) {
   // The rows are used in place: their size is checked against what the file holds.
   const size_t rowsSize = static_cast<size_t>(h->rowCount) * h->bytesPerRow;
   if (rowsSize > in.remaining()) {
-    return PreviewFailure(error, start + 18, "raster band announces " + std::to_string(rowsSize) +
-                                                 " bytes of rows, " + std::to_string(in.remaining()) + " left");
+    return PreviewFailure(error, start + 18,
+                          "raster band announces " + std::to_string(rowsSize) + " bytes of rows, " +
+                              std::to_string(in.remaining()) + " left");
   }
   if (!in.Take(rowsSize, &h->rows)) return PreviewFailure(error, start + 18, "cannot read the band's rows");
   return 0;

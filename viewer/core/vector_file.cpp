@@ -49,7 +49,8 @@ int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, co
   for (size_t i = 0; i < record.points.size(); ++i) {
     const FilePoint& from = record.points[i];
     const int signedX = state.mirrored ? -from.x : from.x;
-    (*points)[i] = VectorPoint{xBase + ScaleToPixel(signedX, state.scaleX), area.y0 + ScaleToPixel(from.y, state.scaleY)};
+    (*points)[i] =
+        VectorPoint{xBase + ScaleToPixel(signedX, state.scaleX), area.y0 + ScaleToPixel(from.y, state.scaleY)};
   }
   return 0;
 }

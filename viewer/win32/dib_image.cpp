@@ -29,8 +29,8 @@ DibImage* DibCreate(const BITMAPINFOHEADER* header, const RGBQUAD* colors) {
     std::memcpy(info.colors, colors, (size_t{1} << header->biBitCount) * sizeof(RGBQUAD));
   }
   void* pixels = nullptr;
-  ScopedBitmap section(CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                        &pixels, nullptr, 0));
+  ScopedBitmap section(
+      CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels, nullptr, 0));
   if (!section) return nullptr;
   DibImage* image = new (std::nothrow) DibImage{};
   if (!image) return nullptr;
@@ -118,8 +118,7 @@ std::unique_ptr<uint8_t[]> DibBuildPacked(const DibImage* image) {
 int DibWriteBmp(const DibImage* image, const char* fileName) {
   // An invalid image fails before the file is touched, so an existing file stays as it was.
   if (!DibIsValid(image)) return 0;
-  ScopedHandle file(
-      CreateFileA(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ScopedHandle file(CreateFileA(fileName, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) return 0;
   const auto fail = [&file, fileName] {
     file.reset();

@@ -10,8 +10,8 @@
 
 int LoadBmpFile(BmpImage* image, const char* fileName) {
   if (!fileName || !*fileName) return -1;
-  ScopedHandle file(CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  ScopedHandle file(
+      CreateFileA(fileName, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
   if (!file) return -1;
   const DWORD size = GetFileSize(file.get(), nullptr);
   if (size == INVALID_FILE_SIZE) return -1;

@@ -45,7 +45,8 @@ int RenderPreviewCommand(const char* commandLine, HINSTANCE instance) {
   CloseMonitor();
   ReleasePicture();
 
-  g_handles.monitorWindow.reset(CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MONITOR), nullptr, MonitorDialogProc, 0));
+  g_handles.monitorWindow.reset(
+      CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MONITOR), nullptr, MonitorDialogProc, 0));
   if (g_handles.monitorWindow) ShowWindow(g_handles.monitorWindow.get(), SW_SHOW);
 
   MonitorObserver observer;

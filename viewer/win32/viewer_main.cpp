@@ -27,6 +27,4 @@ int ViewerMain(HINSTANCE instance, const char* commandLine) {
   return ShowAbout();
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
-  return ViewerMain(instance, commandLine);
-}
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) { return ViewerMain(instance, commandLine); }

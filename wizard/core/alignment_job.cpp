@@ -6,9 +6,9 @@
 
 #include "wizard/core/driver_settings.h"
 
-const BarTable barTableW = {66,  148, 231, 313,  395,  477,  577,  671,  752,  837, 927,
+const BarTable barTableW = {66,   148,  231,  313,  395,  477,  577,  671,  752,  837, 927,
                             1003, 1089, 1177, 1266, 1343, 1427, 1521, 1612, 1688, 1777};
-const BarTable barTableE = {56,  139, 223, 306,  389,  472,  573,  668,  750,  836, 927,
+const BarTable barTableE = {56,   139,  223,  306,  389,  472,  573,  668,  750,  836, 927,
                             1004, 1091, 1180, 1270, 1348, 1433, 1528, 1620, 1697, 1787};
 
 namespace {
@@ -26,24 +26,32 @@ int32_t ToDevice(int resolution, int32_t thousandths) {
 
 uint8_t PercentOf255(int percent) { return static_cast<uint8_t>(255 * percent / 100); }
 
-uint8_t Scaled(int b, double factor) {
-  return static_cast<uint8_t>(std::min(255, static_cast<int>(b * factor)));
-}
+uint8_t Scaled(int b, double factor) { return static_cast<uint8_t>(std::min(255, static_cast<int>(b * factor))); }
 
 }  // namespace
 
 double ResolutionDivisor(int resolution) {
   switch (resolution) {
-    case 1000: return 1;
-    case 666: return 1.5;
-    case 500: return 2;
-    case 400: return 2.5;
-    case 333: return 3;
-    case 250: return 4;
-    case 200: return 5;
-    case 166: return 6;
-    case 83: return 12;
-    default: return 1;
+    case 1000:
+      return 1;
+    case 666:
+      return 1.5;
+    case 500:
+      return 2;
+    case 400:
+      return 2.5;
+    case 333:
+      return 3;
+    case 250:
+      return 4;
+    case 200:
+      return 5;
+    case 166:
+      return 6;
+    case 83:
+      return 12;
+    default:
+      return 1;
   }
 }
 
@@ -89,12 +97,26 @@ void SendPowerPackets(PrintDevice& device, const uint8_t* block, int powerPercen
   device.Escape(kPassThroughEscape, power, sizeof power);
 
   const int b = PercentOf255(powerPercent);
-  const uint8_t table[kPowerPacketSize] = {
-      18, 0, kEsc, 'T', 0, static_cast<uint8_t>(speedByteOn ? SpeedByte(block) : 0), 0,
-      Scaled(b, 0.16666666666666666), Scaled(b, 0.3333333333333333), Scaled(b, 0.5),
-      Scaled(b, 0.6666666666666666), Scaled(b, 0.8333333333333333), static_cast<uint8_t>(b),
-      Scaled(b, 1.25), Scaled(b, 1.5), Scaled(b, 1.75), Scaled(b, 2), Scaled(b, 2.25),
-      PercentOf255(firstExtraPercent), PercentOf255(secondExtraPercent)};
+  const uint8_t table[kPowerPacketSize] = {18,
+                                           0,
+                                           kEsc,
+                                           'T',
+                                           0,
+                                           static_cast<uint8_t>(speedByteOn ? SpeedByte(block) : 0),
+                                           0,
+                                           Scaled(b, 0.16666666666666666),
+                                           Scaled(b, 0.3333333333333333),
+                                           Scaled(b, 0.5),
+                                           Scaled(b, 0.6666666666666666),
+                                           Scaled(b, 0.8333333333333333),
+                                           static_cast<uint8_t>(b),
+                                           Scaled(b, 1.25),
+                                           Scaled(b, 1.5),
+                                           Scaled(b, 1.75),
+                                           Scaled(b, 2),
+                                           Scaled(b, 2.25),
+                                           PercentOf255(firstExtraPercent),
+                                           PercentOf255(secondExtraPercent)};
   device.Escape(kPassThroughEscape, table, sizeof table);
 }
 
@@ -109,8 +131,7 @@ void DrawBarRow(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y,
   }
 }
 
-void PrintBarPage(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y, char letter,
-                  const BarTable& table) {
+void PrintBarPage(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y, char letter, const BarTable& table) {
   SendSubPacket(device, letter);
   if (device.StartPage() > 0) {
     DrawBarRow(device, block, x, y, table);

@@ -37,8 +37,7 @@ uint8_t SpeedByte(const uint8_t* block);
 
 void DrawLetterRow(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y);
 void DrawBarRow(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y, const BarTable& table);
-void PrintBarPage(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y, char letter,
-                  const BarTable& table);
+void PrintBarPage(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y, char letter, const BarTable& table);
 
 // Prints the whole job; reports nothing, whatever the device answers.
 void PrintTestJob(PrintDevice& device, ProgressDisplay& progress, uint8_t* block, TuningState& tuning,

@@ -11,21 +11,21 @@
 constexpr size_t kDriverSettingsSize = 1564;
 
 namespace settings_offset {
-constexpr size_t dmFields = 40;        // u32
-constexpr size_t dmOrientation = 44;   // i16
-constexpr size_t dmDitherType = 136;   // u32
-constexpr size_t jobPower = 156;       // u16, tenths of a percent
-constexpr size_t jobSpeed = 188;       // i16, driver speed units
-constexpr size_t maxSpeed = 246;       // i16, speed that stands for 100 %
-constexpr size_t metricUnits = 308;    // u8
-constexpr size_t xResolution = 312;    // i16, dots per inch
-constexpr size_t yResolution = 314;    // i16, dots per inch
-constexpr size_t jobLineLag = 1488;    // i16
-constexpr size_t jobWord1486 = 1486;   // u16, the test job sets 0
-constexpr size_t hashPacket = 1500;    // u8: nonzero starts the test job with ESC #
-constexpr size_t jobByte1501 = 1501;   // u8, the test job sets 0
-constexpr size_t jobWord1542 = 1542;   // u16, the test job sets 1
-constexpr size_t speedFactor = 1544;   // u8: the ESC T speed byte uses this minus 1
+constexpr size_t dmFields = 40;       // u32
+constexpr size_t dmOrientation = 44;  // i16
+constexpr size_t dmDitherType = 136;  // u32
+constexpr size_t jobPower = 156;      // u16, tenths of a percent
+constexpr size_t jobSpeed = 188;      // i16, driver speed units
+constexpr size_t maxSpeed = 246;      // i16, speed that stands for 100 %
+constexpr size_t metricUnits = 308;   // u8
+constexpr size_t xResolution = 312;   // i16, dots per inch
+constexpr size_t yResolution = 314;   // i16, dots per inch
+constexpr size_t jobLineLag = 1488;   // i16
+constexpr size_t jobWord1486 = 1486;  // u16, the test job sets 0
+constexpr size_t hashPacket = 1500;   // u8: nonzero starts the test job with ESC #
+constexpr size_t jobByte1501 = 1501;  // u8, the test job sets 0
+constexpr size_t jobWord1542 = 1542;  // u16, the test job sets 1
+constexpr size_t speedFactor = 1544;  // u8: the ESC T speed byte uses this minus 1
 // Private fields that the wizard only forces to fixed values when it opens the block; their
 // meaning lies in the driver.
 constexpr size_t openFlag304 = 304;    // u8, set to 1

@@ -27,8 +27,7 @@ OpenedSettings OpenDriverSettings(const char* deviceName, Spooler& spooler, Sett
   // The private fields sit at fixed offsets that hold only for a block of exactly this size.
   if (spooler.QuerySettingsSize(messages.FocusWindow(), printer, deviceName) !=
       static_cast<int32_t>(kDriverSettingsSize)) {
-    messages.ShowError(messages.FocusWindow(), "DRIVER DATA MISMATCH ERROR\nPlease reinstall the driver.",
-                       "WARNING");
+    messages.ShowError(messages.FocusWindow(), "DRIVER DATA MISMATCH ERROR\nPlease reinstall the driver.", "WARNING");
     spooler.Close(printer);
     return {};
   }

@@ -15,8 +15,7 @@ class Spooler {
   // DocumentPropertiesA with no buffers and mode 0: the size of the driver's full block.
   virtual int32_t QuerySettingsSize(OwnerWindow owner, PrinterHandle printer, const char* deviceName) = 0;
   // DocumentPropertiesA with `block` as output buffer and DM_OUT_BUFFER; negative on failure.
-  virtual int32_t ReadSettings(OwnerWindow owner, PrinterHandle printer, const char* deviceName,
-                               uint8_t* block) = 0;
+  virtual int32_t ReadSettings(OwnerWindow owner, PrinterHandle printer, const char* deviceName, uint8_t* block) = 0;
   // ClosePrinter.
   virtual void Close(PrinterHandle printer) = 0;
 };

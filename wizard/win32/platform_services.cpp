@@ -22,8 +22,7 @@ class MessageBoxes : public UserMessages {
 // The bare file name: the profile API keeps the file in the Windows folder.
 class LaserIni : public ProfileStore {
  public:
-  void GetString(const char* section, const char* key, const char* defaultText, char* buffer,
-                 size_t size) override {
+  void GetString(const char* section, const char* key, const char* defaultText, char* buffer, size_t size) override {
     GetPrivateProfileStringA(section, key, defaultText, buffer, static_cast<DWORD>(size), "LASER.INI");
   }
   void WriteString(const char* section, const char* key, const char* text) override {

@@ -24,7 +24,9 @@ BoxText ReadBox(HWND page, int id) {
 
 void ShowPower(HWND page, int32_t power) { SetDlgItemTextA(page, IDC_POWER, PowerText(power).c_str()); }
 int32_t ReadPower(HWND page) { return PowerFromText(ReadBox(page, IDC_POWER).text); }
-void ShowSpeed(HWND page, int32_t speed) { SetDlgItemTextA(page, IDC_SPEED, SpeedText(speed, MaxSpeed(g_wizard.settings)).c_str()); }
+void ShowSpeed(HWND page, int32_t speed) {
+  SetDlgItemTextA(page, IDC_SPEED, SpeedText(speed, MaxSpeed(g_wizard.settings)).c_str());
+}
 int32_t ReadSpeed(HWND page) { return SpeedFromText(ReadBox(page, IDC_SPEED).text, MaxSpeed(g_wizard.settings)); }
 
 INT_PTR OnCommand(HWND page, WPARAM wParam) {

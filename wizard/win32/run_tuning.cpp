@@ -34,8 +34,7 @@ int RunTuningCommand(const char* commandLine, HINSTANCE instance) {
 }
 
 void RunTuning(HWND owner, const char* deviceName) {
-  const OpenedSettings opened =
-      OpenDriverSettings(deviceName, TheSpooler(), TheSettingsMemory(), TheUserMessages());
+  const OpenedSettings opened = OpenDriverSettings(deviceName, TheSpooler(), TheSettingsMemory(), TheUserMessages());
   if (!opened.block) return;
   g_wizard.settings = opened.block;
   g_wizard.printer = opened.printer;

@@ -41,8 +41,8 @@ void GrowSheet(HWND sheet, const RECT& pageArea, int dx, int dy) {
     if (r.top < pageArea.bottom) continue;
     const bool spansSheet = r.right - r.left > client.right / 2;
     const int moveX = spansSheet ? 0 : dx;  // the buttons keep to the right edge
-    SetWindowPos(child, nullptr, r.left + moveX, r.top + dy, r.right - r.left + (spansSheet ? dx : 0),
-                 r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(child, nullptr, r.left + moveX, r.top + dy, r.right - r.left + (spansSheet ? dx : 0), r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
   }
   RECT frame{};
   GetWindowRect(sheet, &frame);

@@ -33,8 +33,7 @@ TestProcess::TestProcess(const std::string& exe, const std::string& arguments) {
   std::string commandLine = "\"" + exe + "\" " + arguments;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info_)) {
+  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
     info_ = PROCESS_INFORMATION{};
   }
 }
@@ -51,7 +50,8 @@ TestProcess::~TestProcess() {
 
 DWORD TestProcess::Wait(DWORD timeoutMs) {
   DWORD code = static_cast<DWORD>(-2);
-  if (info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0) GetExitCodeProcess(info_.hProcess, &code);
+  if (info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0)
+    GetExitCodeProcess(info_.hProcess, &code);
   return code;
 }
 
@@ -68,7 +68,8 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
   char cls[64] = "";
   GetWindowThreadProcessId(window, &pid);
   GetClassNameA(window, cls, sizeof cls);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0) search->found.push_back(window);
+  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0)
+    search->found.push_back(window);
   return TRUE;
 }
 }  // namespace

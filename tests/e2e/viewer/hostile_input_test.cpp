@@ -51,11 +51,13 @@ std::vector<std::vector<uint8_t>> Seeds(const char* extension) {
 class HostileInput : public testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_FALSE(jobs_.empty() || overlays_.empty() || bmps_.empty()) << "QEX_VIEWER_SAMPLES names no folder of sample jobs";
+    ASSERT_FALSE(jobs_.empty() || overlays_.empty() || bmps_.empty())
+        << "QEX_VIEWER_SAMPLES names no folder of sample jobs";
   }
   // Runs the viewer with `arguments`; the run must end within the limit with 0 or -1.
   static DWORD Run(const std::string& arguments, bool painter) {
-    const DWORD code = painter ? RunPainter(arguments) : TestProcess(ProgramPath("QexView.exe"), arguments).Wait(kRunLimit);
+    const DWORD code =
+        painter ? RunPainter(arguments) : TestProcess(ProgramPath("QexView.exe"), arguments).Wait(kRunLimit);
     EXPECT_TRUE(code == 0 || code == kMinusOne) << arguments << ": exit code " << static_cast<int>(code);
     return code;
   }

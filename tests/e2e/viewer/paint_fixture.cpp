@@ -81,7 +81,8 @@ std::string SamplesDir() {
 }
 
 void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 bool NearFrame(int x, int y, const PictureArea& a) {
@@ -112,6 +113,6 @@ void ExpectAreaAndFrame(const ScreenImage& image, const PictureArea& a, bool fra
     }
     return false;
   };
-  EXPECT_TRUE(frameNear(a.x0 + a.w / 2, a.y0) && frameNear(a.x0 + a.w / 2, a.y0 + a.h) && frameNear(a.x0, a.y0 + a.h / 2) &&
-              frameNear(a.x0 + a.w, a.y0 + a.h / 2));
+  EXPECT_TRUE(frameNear(a.x0 + a.w / 2, a.y0) && frameNear(a.x0 + a.w / 2, a.y0 + a.h) &&
+              frameNear(a.x0, a.y0 + a.h / 2) && frameNear(a.x0 + a.w, a.y0 + a.h / 2));
 }

@@ -22,7 +22,10 @@ class Paint : public testing::Test {
 
 TEST_F(Paint, BmpIsFittedFlippedAndFramed) {
   // Unscaled pictures stored both ways up are painted from the corpus.
-  const struct { int width, height; bool rowsTopFirst; } cases[] = {{1000, 500, true}, {500, 1000, false}};
+  const struct {
+    int width, height;
+    bool rowsTopFirst;
+  } cases[] = {{1000, 500, true}, {500, 1000, false}};
   const std::string file = MakeTempDir("paint-bmp") + "\\picture.bmp";
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.width << "x" << c.height);
@@ -62,7 +65,8 @@ TEST_F(Paint, CorpusPaintsGoodFilesShowsBackgroundForUnconvertibleOnesAndRefuses
     const PictureArea a = PlacePicture(file.width, file.height, kAreaWidth, kAreaHeight);
     ExpectAreaAndFrame(image, a, file.expect == CorpusExpect::kPaints);
     for (int y = 1; file.expect == CorpusExpect::kPaints && y + 1 < a.h; ++y) {
-      for (int x = 1; x + 1 < a.w; ++x) ASSERT_EQ(image.At(a.x0 + x, a.y0 + y), PaintedColour(file, x, y)) << x << "," << y;
+      for (int x = 1; x + 1 < a.w; ++x)
+        ASSERT_EQ(image.At(a.x0 + x, a.y0 + y), PaintedColour(file, x, y)) << x << "," << y;
     }
     ASSERT_TRUE(host_.Restore());
   }
@@ -102,8 +106,8 @@ TEST_F(Paint, OverlayWithAndWithoutTheBmp) {
         if (NearFrame(x, y, a)) continue;
         const uint32_t p = lines.Pixel(x, y);
         const uint32_t expected = p != kWhitenessPixel ? p
-                                  : command[1] == 'v' ? kWhite
-                                                      : Logical((x - a.x0 + 0.5) / a.w, 1.0 - (y - a.y0 + 0.5) / a.h);
+                                  : command[1] == 'v'  ? kWhite
+                                                       : Logical((x - a.x0 + 0.5) / a.w, 1.0 - (y - a.y0 + 0.5) / a.h);
         ASSERT_EQ(image.At(x, y), expected) << x << "," << y;
       }
     }
@@ -113,7 +117,7 @@ TEST_F(Paint, OverlayWithAndWithoutTheBmp) {
 
 TEST_F(Paint, FailingCommandsPaintNothing) {
   const std::string dir = MakeTempDir("paint-fail") + "\\";
-    for (const char* name : {"ab", "good.prn"}) WriteBytes(dir + name, Bmp24(200, 100, false));
+  for (const char* name : {"ab", "good.prn"}) WriteBytes(dir + name, Bmp24(200, 100, false));
   for (const char* name : {"good.VCT", "badbmp.VCT"}) WriteBytes(dir + name, kOverlay);
   WriteBytes(dir + "short.VCT", std::vector<uint8_t>(kOverlay.begin(), kOverlay.begin() + 5));
   WriteBytes(dir + "badbmp.prn", {'B', 'M', 0, 0});
@@ -129,10 +133,10 @@ TEST_F(Paint, FailingCommandsPaintNothing) {
   GetCurrentDirectoryA(MAX_PATH, saved);
   SetCurrentDirectoryA(dir.c_str());
   // The last rectangle's right edge lies left of its left one.
-  for (const std::string& arguments : {"-v missing.prn" + HostRect(), "-v ab" + HostRect(), "-d ab" + HostRect(),
-                                       "-v short.prn" + HostRect(), "-v good.prn" + HostRect().substr(0, 8),
-                                       "-d badbmp.prn" + HostRect(), "-b missing.bmp" + HostRect(),
-                                       "-v good.prn" + HostRect(10, 0, 0, 11), "-v huge.prn" + HostRect()}) {
+  for (const std::string& arguments :
+       {"-v missing.prn" + HostRect(), "-v ab" + HostRect(), "-d ab" + HostRect(), "-v short.prn" + HostRect(),
+        "-v good.prn" + HostRect().substr(0, 8), "-d badbmp.prn" + HostRect(), "-b missing.bmp" + HostRect(),
+        "-v good.prn" + HostRect(10, 0, 0, 11), "-v huge.prn" + HostRect()}) {
     SCOPED_TRACE(arguments);
     EXPECT_EQ(RunPainter(arguments), static_cast<DWORD>(-1));
     EXPECT_TRUE(host_.Untouched(host_.Capture()));

@@ -24,9 +24,7 @@ const DWORD kTimeout = 60000;
 const char kSlowJob[] = "fullbed";
 
 // The sample jobs (NAME.PRN) and their native snapshots (NAME.bmp), made before this test.
-std::string Sample(const std::string& name, const char* extension) {
-  return SamplesDir() + "\\" + name + extension;
-}
+std::string Sample(const std::string& name, const char* extension) { return SamplesDir() + "\\" + name + extension; }
 
 // Copies a sample job (and its overlay file) into a fresh folder.
 std::string CopyJob(const std::string& name) {
@@ -55,12 +53,15 @@ void ExpectSnapshotMatches(const std::vector<uint8_t>& actual, const std::vector
   ASSERT_TRUE(bits == 16 || bits == 8) << "no expectation for a " << bits << "-bit display";
   ASSERT_GE(actual.size(), 66u);
   const uint32_t stride = (GetU32(&native[18]) * bits + 31) / 32 * 4, offBits = bits == 16 ? 66 : 14 + 40 + 1024;
-  EXPECT_EQ(std::vector<uint32_t>({GetU16(&actual[0]), GetU32(&actual[2]), GetU32(&actual[10]), GetU32(&actual[18]), GetU32(&actual[22]), GetU16(&actual[28])}),
-            std::vector<uint32_t>({0x4D42, offBits + stride * GetU32(&native[22]), offBits, GetU32(&native[18]), GetU32(&native[22]), bits}));
+  EXPECT_EQ(std::vector<uint32_t>({GetU16(&actual[0]), GetU32(&actual[2]), GetU32(&actual[10]), GetU32(&actual[18]),
+                                   GetU32(&actual[22]), GetU16(&actual[28])}),
+            std::vector<uint32_t>({0x4D42, offBits + stride * GetU32(&native[22]), offBits, GetU32(&native[18]),
+                                   GetU32(&native[22]), bits}));
   EXPECT_EQ(actual.size(), GetU32(&actual[2]));
   if (bits == 16) {
-    EXPECT_EQ(std::vector<uint32_t>({GetU32(&actual[30]), GetU32(&actual[54]), GetU32(&actual[58]), GetU32(&actual[62])}),
-              std::vector<uint32_t>({3, 0x7C00, 0x03E0, 0x001F}));  // BI_BITFIELDS, 555
+    EXPECT_EQ(
+        std::vector<uint32_t>({GetU32(&actual[30]), GetU32(&actual[54]), GetU32(&actual[58]), GetU32(&actual[62])}),
+        std::vector<uint32_t>({3, 0x7C00, 0x03E0, 0x001F}));  // BI_BITFIELDS, 555
     return;
   }
   const uint32_t fixed[] = {0x000000, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
@@ -108,8 +109,10 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
     SaveBmp(CaptureScreen(window), ArtifactPath("monitor_" + std::to_string(DisplayBitsPerPixel()) + "bit.bmp"));
     // The window is just wide enough for the fitted picture, framed in dark blue (on a
     // palette display the nearest blue of its palette).
-    const std::vector<uint8_t> header = ReadBytes(Sample(kSlowJob, ".PRN")), native = ReadBytes(Sample(kSlowJob, ".bmp"));
-    const MonitorImageSize size = FitMonitorImage(MonitorAreaRect(monitor), GetU16(&header[0]), GetU16(&header[2]), static_cast<int>(GetU32(&native[18])));
+    const std::vector<uint8_t> header = ReadBytes(Sample(kSlowJob, ".PRN")),
+                               native = ReadBytes(Sample(kSlowJob, ".bmp"));
+    const MonitorImageSize size = FitMonitorImage(MonitorAreaRect(monitor), GetU16(&header[0]), GetU16(&header[2]),
+                                                  static_cast<int>(GetU32(&native[18])));
     EXPECT_EQ(window.right - window.left, size.imageWidth + 21);
     const int imageTop = MonitorImageTop(MonitorAreaRect(monitor), size.imageHeight);
     const ScreenImage client = CaptureClient(monitor);
@@ -138,7 +141,10 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
 
 TEST(RenderPreview, BadJobsAreDeletedWithMinusOne) {
   const std::string header("\x20\x00\x10\x00\x0A\x0A", 6);
-  const struct { const char* name; std::string bytes; } cases[] = {
+  const struct {
+    const char* name;
+    std::string bytes;
+  } cases[] = {
       {"empty file", ""},
       {"unknown tag", header + std::string("\xFD\xFF", 2)},
   };

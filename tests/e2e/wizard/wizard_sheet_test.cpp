@@ -63,7 +63,9 @@ void TypeAndLeave(HWND page, int box, const char* text) {
 // The caller's window, holding the point 90,80: a popup with its own thread and message loop,
 // so that the wizard can disable, enable and own it while the test thread waits.
 struct HostWindow {
-  HostWindow() { WaitUntil([&] { return threadId != 0; }); }
+  HostWindow() {
+    WaitUntil([&] { return threadId != 0; });
+  }
   ~HostWindow() {
     PostThreadMessageA(threadId, WM_QUIT, 0, 0);
     thread.join();
@@ -97,7 +99,8 @@ class Wizard : public testing::Test {
     std::ofstream(dir + "\\settings.bin", std::ios::binary) << std::string(block.begin(), block.end());
     log_ = dir + "\\driver.log";
     for (const auto& [name, value] : {std::pair<const char*, std::string>{"QEXWIZ_SIM_PRINTER", kPrinter},
-                                      {"QEXWIZ_SIM_SETTINGS", dir + "\\settings.bin"}, {"QEXWIZ_SIM_LOG", log_},
+                                      {"QEXWIZ_SIM_SETTINGS", dir + "\\settings.bin"},
+                                      {"QEXWIZ_SIM_LOG", log_},
                                       {"QEXWIZ_SIM_FAIL", failures}})
       SetEnvironmentVariableA(name, value.c_str());
     std::ofstream(kLaserIni, std::ios::binary) << "[" << kSection << "]\r\n" << keys;
@@ -110,8 +113,10 @@ class Wizard : public testing::Test {
   bool Offers(const std::string& buttons) {
     return WaitUntil([&] {
       std::string offered;
-      for (const auto& [id, name] : {std::pair<int, const char*>{IDC_SHEET_BACK, "Back "}, {IDC_SHEET_NEXT, "Next "},
-                                     {IDC_SHEET_FINISH, "Finish "}, {IDCANCEL, "Cancel "}})
+      for (const auto& [id, name] : {std::pair<int, const char*>{IDC_SHEET_BACK, "Back "},
+                                     {IDC_SHEET_NEXT, "Next "},
+                                     {IDC_SHEET_FINISH, "Finish "},
+                                     {IDCANCEL, "Cancel "}})
         if (IsWindowVisible(GetDlgItem(sheet_, id)) && IsWindowEnabled(GetDlgItem(sheet_, id))) offered += name;
       return offered == buttons + " ";
     });
@@ -144,7 +149,8 @@ class Wizard : public testing::Test {
   // Page 2 asks for the distance in the settings' units and shows only the matching picture.
   static void ExpectPlacePage(HWND page, bool metric) {
     EXPECT_EQ(ItemText(page, IDC_PLACE_TEXT), std::string("Next, place the sample material flush against the top "
-                                                          "ruler and ") + (metric ? "10 cm" : "4 inches") +
+                                                          "ruler and ") +
+                                                  (metric ? "10 cm" : "4 inches") +
                                                   " from the left ruler, as shown below.");
     EXPECT_EQ(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)) != FALSE, metric);
     EXPECT_EQ(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)) != FALSE, !metric);
@@ -226,7 +232,8 @@ std::string CardFile(const char* name) {
 TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   const std::vector<uint8_t> block = ReadBytes(CardFile("settings.bin"));
   const std::string job = ReadTextFile(CardFile("job.log"));
-  ASSERT_TRUE(block == Block(1000, false) && !job.empty()) << "QEX_WIZARD_CARD names no folder with this test's block and job log";
+  ASSERT_TRUE(block == Block(1000, false) && !job.empty())
+      << "QEX_WIZARD_CARD names no folder with this test's block and job log";
   Start(block, "LaserTweakPower1=455\r\nLaserTweakSpeed=100\r\nLLTweak=-2\r\nMechTweak=-10\r\n");
   ExpectPlacePage(Press(IDC_SHEET_NEXT, IDC_PLACE_TEXT, "Back Next Cancel", "wizard_page2_inch.bmp"), false);
   HWND page = Press(IDC_SHEET_NEXT, IDC_POWER, "Back Next Cancel", "wizard_page3_power.bmp");
@@ -236,9 +243,9 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   // what the box shows. The clamps and steps themselves are the page fields' unit tests: this
   // shows that each box and each pair of arrows reaches them.
   const std::tuple<int, const char*, int, const char*> steps[] = {
-      {IDC_POWER, "95", 0, "80%"},           {IDC_POWER, nullptr, SB_LINEDOWN, "79%"},
-      {IDC_SPEED, "-4", 0, "0%"},            {IDC_SPEED, nullptr, SB_LINEUP, "1%"},
-      {IDC_POWER, "55", 0, "55%"},           {IDC_SPEED, "37", 0, "37%"}};
+      {IDC_POWER, "95", 0, "80%"}, {IDC_POWER, nullptr, SB_LINEDOWN, "79%"},
+      {IDC_SPEED, "-4", 0, "0%"},  {IDC_SPEED, nullptr, SB_LINEUP, "1%"},
+      {IDC_POWER, "55", 0, "55%"}, {IDC_SPEED, "37", 0, "37%"}};
   for (const auto& [box, text, code, shown] : steps) {
     if (text) TypeAndLeave(page, box, text);
     HWND arrows = GetDlgItem(page, box == IDC_POWER ? IDC_POWER_ARROWS : IDC_SPEED_ARROWS);
@@ -252,9 +259,10 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   EXPECT_TRUE(WaitSent(page)) << "Cancel was not disabled while the job was sent";
   // The deferred job shows its progress as the first did.
   bool secondShown = false;
-  for (const DWORD start = GetTickCount(); ReadTextFile(log_).size() < 2 * job.size() && GetTickCount() - start < kTimeout;
-       SwitchToThread()) {
-    secondShown |= IsWindowVisible(GetDlgItem(page, IDC_PROGRESS)) && ItemText(page, IDC_SENDING_TEXT) == "Sending File ...";
+  for (const DWORD start = GetTickCount();
+       ReadTextFile(log_).size() < 2 * job.size() && GetTickCount() - start < kTimeout; SwitchToThread()) {
+    secondShown |=
+        IsWindowVisible(GetDlgItem(page, IDC_PROGRESS)) && ItemText(page, IDC_SENDING_TEXT) == "Sending File ...";
   }
   EXPECT_TRUE(secondShown) << "the deferred job was sent without its progress";
   EXPECT_EQ(ReadTextFile(log_), job + job);

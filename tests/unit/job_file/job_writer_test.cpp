@@ -19,9 +19,12 @@ class Values {
   explicit Values(uint32_t seed) : random_(seed) {}
   int In(int lowest, int highest) {
     switch (random_() % 8) {
-      case 0: return lowest;
-      case 1: return highest;
-      default: return lowest + static_cast<int>(random_() % (static_cast<uint32_t>(highest - lowest) + 1));
+      case 0:
+        return lowest;
+      case 1:
+        return highest;
+      default:
+        return lowest + static_cast<int>(random_() % (static_cast<uint32_t>(highest - lowest) + 1));
     }
   }
   uint8_t Byte() { return static_cast<uint8_t>(random_()); }
@@ -62,7 +65,8 @@ Job RandomJob(uint32_t seed, PreviewWriter& writer) {
       EXPECT_TRUE(writer.RasterBand(b)) << writer.error();
       job.bands.push_back(b);
     } else if (tag == kTagFilledRect) {
-      const FilledRectRecord r{v.In(0, 65535), v.In(0, 65535), v.In(0, 65535), v.In(0, 65535), v.In(0, 65535), v.In(0, 7)};
+      const FilledRectRecord r{v.In(0, 65535), v.In(0, 65535), v.In(0, 65535),
+                               v.In(0, 65535), v.In(0, 65535), v.In(0, 7)};
       EXPECT_TRUE(writer.FilledRect(r)) << writer.error();
       job.rects.push_back(r);
     } else if (tag == kTagLineRuns) {
@@ -186,15 +190,37 @@ TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
     std::function<bool(PreviewWriter&)> write;
     const char* error;
   } cases[] = {
-      {[](PreviewWriter& w) { return w.Begin({64, 32, 10, 10}); }, "header: written already"},
-      {[](PreviewWriter& w) { return w.FilledRect({0, 0, 0, 1, 1, 8}); }, "filled rectangle: pen 8 is not within 0..7"},
-      {[](PreviewWriter& w) { return w.FilledRect({0, 65536, 0, 1, 1, 0}); }, "filled rectangle: left 65536 is not within 0..65535"},
-      {[](PreviewWriter& w) { return w.FilledRect({-1, 0, 0, 1, 1, 0}); }, "filled rectangle: originY -1 is not within 0..65535"},
-      {[](PreviewWriter& w) { return w.LineRuns({-1, 0, {}}); }, "line runs: pen -1 is not within 0..7"},
-      {[](PreviewWriter& w) { return w.LineRuns({0, 32768, {}}); }, "line runs: rowY 32768 is not within -32768..32767"},
-      {[](PreviewWriter& w) { return w.LineRuns({0, 0, {{0, 1}, {-32769, 0}}}); },
+      {[](PreviewWriter& w) {
+         return w.Begin({64, 32, 10, 10});
+       },
+       "header: written already"},
+      {[](PreviewWriter& w) {
+         return w.FilledRect({0, 0, 0, 1, 1, 8});
+       },
+       "filled rectangle: pen 8 is not within 0..7"},
+      {[](PreviewWriter& w) {
+         return w.FilledRect({0, 65536, 0, 1, 1, 0});
+       },
+       "filled rectangle: left 65536 is not within 0..65535"},
+      {[](PreviewWriter& w) {
+         return w.FilledRect({-1, 0, 0, 1, 1, 0});
+       },
+       "filled rectangle: originY -1 is not within 0..65535"},
+      {[](PreviewWriter& w) {
+         return w.LineRuns({-1, 0, {}});
+       },
+       "line runs: pen -1 is not within 0..7"},
+      {[](PreviewWriter& w) {
+         return w.LineRuns({0, 32768, {}});
+       },
+       "line runs: rowY 32768 is not within -32768..32767"},
+      {[](PreviewWriter& w) {
+         return w.LineRuns({0, 0, {{0, 1}, {-32769, 0}}});
+       },
        "line runs: segment 1: xStart -32769 is not within -32768..32767"},
-      {[](PreviewWriter& w) { return w.LineRuns({0, 0, std::vector<LineSegment>(32767)}); },
+      {[](PreviewWriter& w) {
+         return w.LineRuns({0, 0, std::vector<LineSegment>(32767)});
+       },
        "line runs: segment count 32767 is not within 0..32766"},
       {Band([](RasterBandRecord& b) { b.pen = 8; }), "raster band: pen 8 is not within 0..7"},
       {Band([](RasterBandRecord& b) { b.rows.pop_back(); }),

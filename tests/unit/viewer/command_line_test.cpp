@@ -7,7 +7,12 @@
 #include <vector>
 
 TEST(CommandLine, RectangleNumbersScanAsPercentD) {
-  const struct { std::string text; bool ok; ScreenRect rect; std::string name = "pic.bmp"; } cases[] = {
+  const struct {
+    std::string text;
+    bool ok;
+    ScreenRect rect;
+    std::string name = "pic.bmp";
+  } cases[] = {
       {"-b pic.bmp -10 +20 300 400x", true, {-10, 20, 300, 400}},
       {"-b pic.bmp 1 2 3 -2147483648", true, {1, 2, 3, INT_MIN}},
       {"-b pic.bmp 1 2 3 2147483648", false, {}},

@@ -7,7 +7,11 @@
 #include <vector>
 
 TEST(MonitorLayout, FitsTheHeaderSizeIntoTheInnerArea) {
-  const struct { const char* name; int headerWidth, headerHeight, pictureWidth, areaWidth, areaHeight, imageWidth, imageHeight; float scale; } cases[] = {
+  const struct {
+    const char* name;
+    int headerWidth, headerHeight, pictureWidth, areaWidth, areaHeight, imageWidth, imageHeight;
+    float scale;
+  } cases[] = {
       {"wide job fills the width", 2000, 1000, 1024, 480, 300, 480, 240, 0.46875f},
       {"small job is not enlarged", 300, 200, 300, 480, 300, 300, 200, 1.0f},
       // 1.6f is above 1.6, so the width is filled and 480 / 1.6f truncates to 299.
@@ -26,7 +30,11 @@ TEST(MonitorLayout, FitsTheHeaderSizeIntoTheInnerArea) {
 }
 
 TEST(MonitorLayout, WindowKeepsItsTopAndCentreAndRowsAreScaled) {
-  const struct { ScreenRect window; int imageWidth; WindowPlacement expected; } cases[] = {
+  const struct {
+    ScreenRect window;
+    int imageWidth;
+    WindowPlacement expected;
+  } cases[] = {
       {{100, 100, 600, 400}, 480, {100, 100, 501, 301}},
       {{100, 100, 601, 400}, 300, {191, 100, 321, 301}},
       // The numerator is negative: the division truncates toward zero.
@@ -35,7 +43,8 @@ TEST(MonitorLayout, WindowKeepsItsTopAndCentreAndRowsAreScaled) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.imageWidth);
     const WindowPlacement p = PlaceMonitorWindow(c.window, c.imageWidth), e = c.expected;
-    EXPECT_EQ(std::vector<int>({p.left, p.top, p.width, p.height}), std::vector<int>({e.left, e.top, e.width, e.height}));
+    EXPECT_EQ(std::vector<int>({p.left, p.top, p.width, p.height}),
+              std::vector<int>({e.left, e.top, e.width, e.height}));
   }
   EXPECT_EQ(MonitorImageTop({0, 10, 500, 329}, 241), 39);
   EXPECT_EQ(MonitorImageTop({0, 0, 500, 99}, 103), -1);

@@ -38,15 +38,26 @@ std::vector<uint8_t> Cut(std::vector<uint8_t> bytes, size_t drop) {
 }  // namespace
 
 TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
-  const struct { int width, height, pictureWidth, pictureHeight; } sizes[] = {
-      {2000, 1000, 1024, 512}, {1000, 3000, 342, 1024}, {800, 600, 800, 600}, {3000, 1000, 1024, 341}, {20000, 5, 1024, 1}};
+  const struct {
+    int width, height, pictureWidth, pictureHeight;
+  } sizes[] = {{2000, 1000, 1024, 512},
+               {1000, 3000, 342, 1024},
+               {800, 600, 800, 600},
+               {3000, 1000, 1024, 341},
+               {20000, 5, 1024, 1}};
   for (const auto& c : sizes) {
     const PictureSize size = FitPreviewPicture(c.width, c.height);
-    EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(c.pictureWidth, c.pictureHeight)) << c.width << " x " << c.height;
+    EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(c.pictureWidth, c.pictureHeight))
+        << c.width << " x " << c.height;
   }
   // Bit patterns worked out independently: x keeps pitch x 0.1f in double before the zoom,
   // y rounds it to float first; they differ in the last bit here.
-  const struct { uint16_t width, height; uint8_t xPitchByte, yPitch; uint32_t zoom, scaleX, scaleY; int mirrored; } cases[] = {
+  const struct {
+    uint16_t width, height;
+    uint8_t xPitchByte, yPitch;
+    uint32_t zoom, scaleX, scaleY;
+    int mirrored;
+  } cases[] = {
       {1500, 500, 3, 3, 0x3f2ec33e, 0x3e51b717, 0x3e51b718, 0},
       {1500, 500, 0xF9, 7, 0x3f2ec33e, 0x3ef4aaf1, 0x3ef4aaf0, 1},
       {5000, 100, 0xFD, 6, 0x3e51b717, 0x3d7ba882, 0x3dfba883, 1},
@@ -64,7 +75,11 @@ TEST(PreviewFile, PictureSizeAndScaleFactorsFollowTheFloatRules) {
 }
 
 TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
-  const struct { const char* name; std::vector<uint8_t> bytes; Pixels expected; } cases[] = {
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    Pixels expected;
+  } cases[] = {
       {"origin moves the top edge only", JobBytes(300, 300, 10, 10).FilledRect(100, 5, 10, 7, 150, 1).bytes(),
        Box(5, 110, 7, 150)},
       {"rectangle at half scale", Job(5).FilledRect(1, 3, 2, 9, 7, 0).bytes(), Box(1, 1, 4, 3)},
@@ -88,7 +103,12 @@ TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
 TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
   const JobBytes job(64, 32, 10, 10);
   const BandFields one{0, 0, 0, 64, 1, 1, 0, kRopSrcInvert};
-  const struct { const char* name; std::vector<uint8_t> bytes; size_t offset; const char* reason; } cases[] = {
+  const struct {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    size_t offset;
+    const char* reason;
+  } cases[] = {
       {"header cut short", {0x10, 0x00, 0x10, 0x00, 0x0A}, 5, "header cut short"},
       {"width 0", JobBytes(0, 10, 10, 10).bytes(), 0, "header width or height is 0"},
       {"height 0", JobBytes(10, 0, 10, 10).bytes(), 2, "header width or height is 0"},
@@ -141,8 +161,8 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
   const std::string name = ::testing::TempDir() + "preview_file_test.prn";
   for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000), {}}) {
     SCOPED_TRACE(bytes.size());
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     Rendered fromFile, fromMemory;
     fromFile.result = ReadPreviewFile(name.c_str(), fromFile.state, fromFile.observer, &fromFile.error);
     Render(bytes, fromMemory);

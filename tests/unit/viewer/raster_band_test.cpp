@@ -7,7 +7,8 @@
 namespace {
 
 // A one-row band at x with 64 pixels of width.
-BandFields Band(uint16_t originX, uint16_t bytesPerRow, uint32_t rasterOp, uint16_t bandWidth = 64, uint16_t rowCount = 1) {
+BandFields Band(uint16_t originX, uint16_t bytesPerRow, uint32_t rasterOp, uint16_t bandWidth = 64,
+                uint16_t rowCount = 1) {
   return BandFields{0, originX, 0, bandWidth, rowCount, bytesPerRow, 0, rasterOp};
 }
 
@@ -28,15 +29,44 @@ std::vector<uint8_t> ThreeRowBand(uint8_t yPitch) {
 
 TEST(RasterBand, PlotsExactlyTheTakenBits) {
   // Header width 5120 gives zoom 0.2.
-  const struct { const char* name; uint16_t width; uint8_t xPitchByte, yPitch; BandFields band; std::vector<uint8_t> rows; Pixels expected; } cases[] = {
+  const struct {
+    const char* name;
+    uint16_t width;
+    uint8_t xPitchByte, yPitch;
+    BandFields band;
+    std::vector<uint8_t> rows;
+    Pixels expected;
+  } cases[] = {
       {"srccopy: a zero bit landing on column 0 is not drawn", 64, 10, 10, Band(0, 1, kRopSrcCopy), {0x7F}, {}},
       {"srccopy plots zero bits", 64, 10, 10, Band(8, 1, kRopSrcCopy), {0x3F}, Row0({8, 9})},
-      {"srcinvert plots set bits, passes over 0x00", 64, 10, 10, Band(16, 2, kRopSrcInvert), {0x81, 0x00}, Row0({16, 23})},
-      {"half scale plots each column once, column 0 never", 64, 5, 10, Band(0, 1, kRopSrcInvert), {0xFF}, Row0({1, 2, 3})},
+      {"srcinvert plots set bits, passes over 0x00",
+       64,
+       10,
+       10,
+       Band(16, 2, kRopSrcInvert),
+       {0x81, 0x00},
+       Row0({16, 23})},
+      {"half scale plots each column once, column 0 never",
+       64,
+       5,
+       10,
+       Band(0, 1, kRopSrcInvert),
+       {0xFF},
+       Row0({1, 2, 3})},
       {"zoom 0.2 leaves out bits 5, 3 and 1", 5120, 100, 50, Band(0, 1, kRopSrcInvert), {0xFF}, Row0({2, 6, 10, 14})},
-      {"mirrored band width cuts the row's start", 64, 0xF6, 10, Band(4, 2, kRopSrcInvert, 10), {0xFF, 0xFF},
+      {"mirrored band width cuts the row's start",
+       64,
+       0xF6,
+       10,
+       Band(4, 2, kRopSrcInvert, 10),
+       {0xFF, 0xFF},
        Row0({5, 6, 7, 8, 9, 10, 11, 12, 13})},
-      {"rows on one picture row are drawn once", 64, 10, 5, Band(0, 1, kRopSrcInvert, 64, 4), {0x40, 0x20, 0x10, 0x08},
+      {"rows on one picture row are drawn once",
+       64,
+       10,
+       5,
+       Band(0, 1, kRopSrcInvert, 64, 4),
+       {0x40, 0x20, 0x10, 0x08},
        Pixels{{1, 0}, {3, 1}}},
   };
   for (const auto& c : cases) {
@@ -49,7 +79,10 @@ TEST(RasterBand, PlotsExactlyTheTakenBits) {
 }
 
 TEST(RasterBand, MonitorIsPumpedBeforeEachNewRowAndGetsItAfter) {
-  const struct { uint8_t yPitch; std::vector<std::string> calls; } cases[] = {
+  const struct {
+    uint8_t yPitch;
+    std::vector<std::string> calls;
+  } cases[] = {
       // The next band's first row is copied even though it is the row copied last.
       {10, {"pump", "copy 0", "pump", "pump", "copy 1", "pump", "pump", "copy 2", "pump", "pump", "copy 2", "pump"}},
       {5, {"pump", "copy 0", "pump", "pump", "copy 1", "pump", "pump", "copy 1", "pump"}},

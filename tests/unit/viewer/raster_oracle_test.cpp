@@ -78,6 +78,7 @@ TEST(RasterOracle, RandomBandsMatchTheLiteralRules) {
     ASSERT_TRUE(expected.Create(r.state.picture.width(), r.state.picture.height()));
     for (const Band& band : bands) PlotLiterally(expected, r.state, band);
     const size_t pixels = static_cast<size_t>(expected.width()) * expected.height();
-    ASSERT_TRUE(std::equal(expected.Row(0), expected.Row(0) + pixels, r.state.picture.Row(0))) << "trial " << trial << ": width " << width << ", pitch byte " << int{job.bytes()[4]};
+    ASSERT_TRUE(std::equal(expected.Row(0), expected.Row(0) + pixels, r.state.picture.Row(0)))
+        << "trial " << trial << ": width " << width << ", pitch byte " << int{job.bytes()[4]};
   }
 }

@@ -17,7 +17,8 @@ class RecordingObserver : public RenderObserver {
   std::vector<std::string> calls;
 
   bool CreateSurface(const RenderState& s) override {
-    return calls.push_back("surface " + std::to_string(s.pictureWidth) + "x" + std::to_string(s.pictureHeight)), surfaceOk;
+    return calls.push_back("surface " + std::to_string(s.pictureWidth) + "x" + std::to_string(s.pictureHeight)),
+           surfaceOk;
   }
   void LayoutMonitor(RenderState&) override { calls.push_back("layout"); }
   bool MonitorOpen() const override { return monitor; }

@@ -31,7 +31,8 @@ std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
 }  // namespace
 
 TEST(VectorFile, OverlayNameReplacesTheLastThreeCharacters) {
-  for (const auto& [name, overlay] : {std::pair<const char*, const char*>{"job.PRN", "job.VCT"}, {"abc", "VCT"}, {"ab", ""}}) {
+  for (const auto& [name, overlay] :
+       {std::pair<const char*, const char*>{"job.PRN", "job.VCT"}, {"abc", "VCT"}, {"ab", ""}}) {
     std::string made;
     EXPECT_EQ(OverlayFileName(name, &made), *overlay != '\0') << name;
     EXPECT_EQ(made, overlay) << name;
@@ -42,7 +43,11 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
   // with the products taken in double. Rounding after each product instead gives a
   // different scaleX in the first three rows and a different scaleY in the first two.
-  const struct { PreviewHeader header; int shownWidth; uint32_t zoom, scaleX, scaleY; } cases[] = {
+  const struct {
+    PreviewHeader header;
+    int shownWidth;
+    uint32_t zoom, scaleX, scaleY;
+  } cases[] = {
       {{632, 316, 3, 3, 0}, 400, 0x3F22067B, 0x3E426E2D, 0x3E426E2D},
       {{429, 200, 3, 7, 1}, 400, 0x3F6EB1D4, 0x3E8F377F, 0x3F271615},
       {{450, 100, 255, 10, 0}, 400, 0x3F638E39, 0x41B55556, 0x3F638E39},
@@ -68,10 +73,14 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
   const PreviewHeader big{800, 600, 10, 10, 0}, bigMirrored{800, 600, 10, 10, 1}, small{200, 100, 25, 5, 0};
   const PreviewHeader fine{632, 316, 3, 3, 0}, fineMirrored{632, 316, 3, 3, 1};
-  const struct { PreviewHeader header; int16_t x, y; int px, py; } cases[] = {
-      {big, 100, 50, 50, 25},     {bigMirrored, 100, 50, 349, 25}, {bigMirrored, 0, 0, 399, 0},
-      {big, -3, -3, -1, -1},      {bigMirrored, -3, 7, 400, 3},    {big, 32767, -32768, 16383, -16384},
-      {small, 4, 10, 110, 105},   {small, -1, 3, 98, 101},         {fine, 79, 79, 14, 64},
+  const struct {
+    PreviewHeader header;
+    int16_t x, y;
+    int px, py;
+  } cases[] = {
+      {big, 100, 50, 50, 25},         {bigMirrored, 100, 50, 349, 25}, {bigMirrored, 0, 0, 399, 0},
+      {big, -3, -3, -1, -1},          {bigMirrored, -3, 7, 400, 3},    {big, 32767, -32768, 16383, -16384},
+      {small, 4, 10, 110, 105},       {small, -1, 3, 98, 101},         {fine, 79, 79, 14, 64},
       {fineMirrored, 79, 0, 385, 50},
   };
   for (const auto& c : cases) {
@@ -107,7 +116,10 @@ TEST(VectorFile, OverlayIsCutToItsArea) {
 
 // A bad record ends the overlay after what was drawn.
 TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
-  const struct { const char* name; std::vector<uint8_t> file; } bad[] = {
+  const struct {
+    const char* name;
+    std::vector<uint8_t> file;
+  } bad[] = {
       {"pen 8, then a good line", AfterOneLine({8, 0, 2, 0, 0, 0, 1, 0, 2, 0, 1, 0, 2, 0, 0, 2, 2, 0, 2, 0, 2, 0})},
       {"points cut short", AfterOneLine({1, 0, 2, 0, 0, 0, 1, 0, 2, 0, 1})},
       {"count beyond the data", AfterOneLine({1, 0, 0xFF, 0xFF, 0, 0, 1, 0})},

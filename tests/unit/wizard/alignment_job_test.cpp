@@ -67,14 +67,16 @@ TEST(TestJob, PowerPacketsAndSpeedByte) {
   const std::tuple<int, bool, std::string> cases[] = {
       {40, false, "04001b703200" + zeros + "|12001b540000001122334454667f99b2cce5ccb2"},
       {100, true, "04001b707d00" + zeros + "|12001b540002002a557faad4ffffffffffffccb2"},
-      {0, true, ""}, {-1, true, ""}, {101, true, ""}};
+      {0, true, ""},
+      {-1, true, ""},
+      {101, true, ""}};
   for (const auto& [percent, speedByteOn, want] : cases) {
     Recorder device;
     SendPowerPackets(device, Block(2, 400).data(), percent, speedByteOn, 80, 70);
     EXPECT_EQ(device.packets.empty() ? "" : device.packets[0] + "|" + device.packets[1], want) << percent;
   }
   // ceil((factor - 1) x 1e-6 x 10 x jobSpeed x 255), low byte, 0 sent as 1.
-  const int speeds[][3] = {{1, 400, 1},     {2, 400, 2},     {3, 1000, 6}, {255, 3000, 152},
+  const int speeds[][3] = {{1, 400, 1},    {2, 400, 2}, {3, 1000, 6}, {255, 3000, 152},
                            {101, 1003, 1}, {2, -1, 49}, {2, 0, 1}};
   for (const auto& [factor, jobSpeed, byte] : speeds)
     EXPECT_EQ(SpeedByte(Block(static_cast<uint8_t>(factor), static_cast<int16_t>(jobSpeed)).data()), byte) << factor;
@@ -115,9 +117,12 @@ TEST(TestJob, WritesItsValuesIntoTheBlockAndNothingElse) {
   Recorder device;
   PrintTestJob(device, device, block.data(), tuning, {3937, 0}, "Engraver");
   for (const auto& [offset, value] : {std::pair<size_t, uint16_t>{settings_offset::xResolution, 1000},
-                                      {settings_offset::yResolution, 1000}, {settings_offset::jobPower, 455},
-                                      {settings_offset::jobSpeed, 370}, {settings_offset::jobWord1542, 1},
-                                      {settings_offset::jobLineLag, 0xFFFE}, {settings_offset::jobWord1486, 0}})
+                                      {settings_offset::yResolution, 1000},
+                                      {settings_offset::jobPower, 455},
+                                      {settings_offset::jobSpeed, 370},
+                                      {settings_offset::jobWord1542, 1},
+                                      {settings_offset::jobLineLag, 0xFFFE},
+                                      {settings_offset::jobWord1486, 0}})
     PutU16(want.data(), offset, value);
   PutU8(want.data(), settings_offset::jobByte1501, 0);
   EXPECT_EQ(block, want);
@@ -125,8 +130,8 @@ TEST(TestJob, WritesItsValuesIntoTheBlockAndNothingElse) {
 }
 
 TEST(TestJob, DeviceUnitsAndProgressBar) {
-  const int units[][3] = {{666, 1000, 666}, {500, 1001, 500}, {400, 1000, 400}, {250, 1000, 250}, {200, 999, 199},
-                          {166, 1000, 166}, {83, 62, 5}, {300, 1000, 1000}, {0, 77, 77}, {333, -10, -3}};
+  const int units[][3] = {{666, 1000, 666}, {500, 1001, 500}, {400, 1000, 400},  {250, 1000, 250}, {200, 999, 199},
+                          {166, 1000, 166}, {83, 62, 5},      {300, 1000, 1000}, {0, 77, 77},      {333, -10, -3}};
   std::vector<uint8_t> block = Block(0, 0);
   for (const auto& u : units) {
     PutU16(block.data(), settings_offset::xResolution, static_cast<uint16_t>(u[0]));
@@ -135,8 +140,8 @@ TEST(TestJob, DeviceUnitsAndProgressBar) {
     PutU16(block.data(), settings_offset::yResolution, static_cast<uint16_t>(u[0]));
     EXPECT_EQ(ToDeviceY(block.data(), u[1]), u[2]) << u[0];
   }
-  const int bars[][3] = {{200, 20, 40}, {200, 100, 200}, {200, 150, 200}, {200, -5, 0},
-                         {185, 60, 111}, {0, 60, 0},     {3, 33, 0},      {371, 60, 222}};
+  const int bars[][3] = {{200, 20, 40},  {200, 100, 200}, {200, 150, 200}, {200, -5, 0},
+                         {185, 60, 111}, {0, 60, 0},      {3, 33, 0},      {371, 60, 222}};
   for (const auto& p : bars) EXPECT_EQ(ProgressRight(p[0], p[1]), p[2]) << p[0] << " " << p[1];
   EXPECT_EQ(ClampPercent(101), 100);
   EXPECT_EQ(ClampPercent(-5), 0);

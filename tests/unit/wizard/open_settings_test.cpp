@@ -50,9 +50,9 @@ TEST(OpenSettings, FixedValuesChangeExactlyTheirBytes) {
   for (size_t i = 0; i < block.size(); ++i) block[i] = want[i] = Pattern(i);
   ApplyOpenDefaults(block.data());
   const std::pair<size_t, uint8_t> written[] = {
-      {40, 13},  {41, 0},    {42, 0},    {43, 0},    {44, 2},    {45, 0},  {136, 0}, {137, 0},  {138, 0},
-      {139, 0},  {304, 1},   {305, 0},   {306, 0},   {307, 0},   {309, 1}, {325, 0}, {327, 0},  {336, 0},
-      {337, 0},  {342, 0xE8}, {343, 0x03}, {1362, 0}, {1363, 0}, {1548, 66}, {1549, 0}, {1552, 0}, {1553, 0}};
+      {40, 13}, {41, 0},     {42, 0},     {43, 0},   {44, 2},   {45, 0},    {136, 0},  {137, 0},  {138, 0},
+      {139, 0}, {304, 1},    {305, 0},    {306, 0},  {307, 0},  {309, 1},   {325, 0},  {327, 0},  {336, 0},
+      {337, 0}, {342, 0xE8}, {343, 0x03}, {1362, 0}, {1363, 0}, {1548, 66}, {1549, 0}, {1552, 0}, {1553, 0}};
   for (const auto& [offset, value] : written) want[offset] = value;
   EXPECT_EQ(block, want);
   for (const auto& [metric, x] : {std::pair<uint8_t, int32_t>{0, 4000}, {1, 3937}, {0x80, 3937}}) {

@@ -7,13 +7,12 @@
 
 TEST(PageFields, PowerTextClampsAndSteps) {
   EXPECT_EQ(PowerText(995), "99%");
-  const std::pair<const char*, int32_t> reads[] = {{"40%", 400},  {"81%", 800},         {"19%", 200},
-                                                   {" 55", 550},  {"-7", 200},          {"abc", 200},
-                                                   {"%40", 200},  {"99999999999", 800}, {"-99999999999", 200},
-                                                   {"09999999999", 800}};
+  const std::pair<const char*, int32_t> reads[] = {
+      {"40%", 400}, {"81%", 800}, {"19%", 200},         {" 55", 550},          {"-7", 200},
+      {"abc", 200}, {"%40", 200}, {"99999999999", 800}, {"-99999999999", 200}, {"09999999999", 800}};
   for (const auto& [text, want] : reads) EXPECT_EQ(PowerFromText(text), want) << text;
-  const int32_t steps[][3] = {{kScrollLineUp, 800, 810},   {kScrollLineDown, 200, 190}, {kScrollLineUp, 1000, 1000},
-                              {kScrollLineDown, 0, 0},     {kScrollLineUp, 455, 460},   {5, 455, 450}};
+  const int32_t steps[][3] = {{kScrollLineUp, 800, 810}, {kScrollLineDown, 200, 190}, {kScrollLineUp, 1000, 1000},
+                              {kScrollLineDown, 0, 0},   {kScrollLineUp, 455, 460},   {5, 455, 450}};
   for (const auto& s : steps) EXPECT_EQ(StepPower(s[0], s[1]), s[2]) << s[0] << " " << s[1];
 }
 

@@ -26,8 +26,10 @@ TEST(TuningCommand, FirstWordAndBracketScan) {
   for (const auto& [line, device, section, items, x, y] : cases) {
     const TuningCommand command = ScanTuningCommand(line.c_str());
     EXPECT_EQ(command.deviceName + "|" + command.iniSection + "|" + std::to_string(command.items),
-              device + "|" + section + "|" + std::to_string(items)) << line;
+              device + "|" + section + "|" + std::to_string(items))
+        << line;
     EXPECT_EQ(command.HasPoint() ? std::to_string(command.pointX) + "," + std::to_string(command.pointY) : "",
-              items >= 4 ? std::to_string(x) + "," + std::to_string(y) : "") << line;
+              items >= 4 ? std::to_string(x) + "," + std::to_string(y) : "")
+        << line;
   }
 }

@@ -34,9 +34,16 @@ struct MemoryProfile : ProfileStore {
 
 // The speed scale is seen through the speed box and the load and save below.
 TEST(TuningArithmetic, RoundToInt) {
-  const std::pair<double, int32_t> rounds[] = {{1.5, 1},  {2.51, 3},  {0.5000001, 1}, {-2.7, -2}, {-1.5, -1},
-                                               {33.3, 33}, {1e300, INT32_MAX}, {-1e300, INT32_MIN},
-                                               {2147483646.9, INT32_MAX}, {NAN, 0}};
+  const std::pair<double, int32_t> rounds[] = {{1.5, 1},
+                                               {2.51, 3},
+                                               {0.5000001, 1},
+                                               {-2.7, -2},
+                                               {-1.5, -1},
+                                               {33.3, 33},
+                                               {1e300, INT32_MAX},
+                                               {-1e300, INT32_MIN},
+                                               {2147483646.9, INT32_MAX},
+                                               {NAN, 0}};
   for (const auto& [x, want] : rounds) EXPECT_EQ(RoundToInt(x), want) << x;
 }
 
@@ -47,14 +54,18 @@ TEST(TuningSettings, LoadThenSave) {
   // LaserTweakSpeed, LLTweak and MechTweak.
   const std::tuple<int16_t, std::map<std::string, std::string>, const char*> cases[] = {
       {1234, {}, "400 400 100 0 0"},
-      {100, {{"LaserTweakPower1", "1000"}, {"LaserTweakSpeed", "45%"}, {"LLTweak", "-10"}, {"MechTweak", "10"}},
+      {100,
+       {{"LaserTweakPower1", "1000"}, {"LaserTweakSpeed", "45%"}, {"LLTweak", "-10"}, {"MechTweak", "10"}},
        "1000 1000 45 -10 10"},
-      {100, {{"LaserTweakPower1", "1001"}, {"LaserTweakSpeed", "101"}, {"LLTweak", "-11"}, {"MechTweak", "11"}},
+      {100,
+       {{"LaserTweakPower1", "1001"}, {"LaserTweakSpeed", "101"}, {"LLTweak", "-11"}, {"MechTweak", "11"}},
        "0 0 0 0 0"},
-      {100, {{"LaserTweakPower1", "-1"}, {"LaserTweakSpeed", ""}, {"LLTweak", "  +7 x"}, {"MechTweak", "99999999999"}},
+      {100,
+       {{"LaserTweakPower1", "-1"}, {"LaserTweakSpeed", ""}, {"LLTweak", "  +7 x"}, {"MechTweak", "99999999999"}},
        "0 0 0 7 0"},
       // Only 15 characters arrive: 16 digits are cut to a 0.
-      {100, {{"LaserTweakPower1", "abc"}, {"LLTweak", "000000000000005"}, {"MechTweak", "0000000000000005"}},
+      {100,
+       {{"LaserTweakPower1", "abc"}, {"LLTweak", "000000000000005"}, {"MechTweak", "0000000000000005"}},
        "0 0 100 5 0"},
       // Without a scale the stored percent is written back as the load reads it.
       {0, {{"LaserTweakSpeed", "65"}}, "400 400 65 0 0"},

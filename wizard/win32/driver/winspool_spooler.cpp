@@ -14,8 +14,7 @@ class Winspool : public Spooler {
     return printer;
   }
   int32_t QuerySettingsSize(OwnerWindow owner, PrinterHandle printer, const char* deviceName) override {
-    return DocumentPropertiesA(static_cast<HWND>(owner), printer, const_cast<char*>(deviceName), nullptr,
-                               nullptr, 0);
+    return DocumentPropertiesA(static_cast<HWND>(owner), printer, const_cast<char*>(deviceName), nullptr, nullptr, 0);
   }
   int32_t ReadSettings(OwnerWindow owner, PrinterHandle printer, const char* deviceName, uint8_t* block) override {
     return DocumentPropertiesA(static_cast<HWND>(owner), printer, const_cast<char*>(deviceName),
