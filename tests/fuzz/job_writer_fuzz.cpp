@@ -86,9 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         records += Write(preview, [&] { return preview.LineRuns(r); });
         break;
       }
-      case 3:
-        records += Write(preview, [&] { return preview.Empty(); });
-        break;
+      case 3: records += Write(preview, [&] { return preview.Empty(); }); break;
       default: {
         OverlayPolyline p{input.Field(), {}};
         for (int n = input.Byte() % 8; n > 0; --n) p.points.push_back({input.Field(), input.Field()});

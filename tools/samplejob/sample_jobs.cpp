@@ -209,15 +209,9 @@ SampleJob BuildSampleJob(const SampleJobSpec& spec) {
   job.Begin(header);
   overlay.Begin(header);
   switch (spec.kind) {
-    case SampleJobSpec::kShowcase:
-      Showcase(spec, job, overlay);
-      break;
-    case SampleJobSpec::kFullBed:
-      FullBed(spec, job, overlay);
-      break;
-    case SampleJobSpec::kEdge:
-      Edge(spec, job, overlay);
-      break;
+    case SampleJobSpec::kShowcase: Showcase(spec, job, overlay); break;
+    case SampleJobSpec::kFullBed: FullBed(spec, job, overlay); break;
+    case SampleJobSpec::kEdge: Edge(spec, job, overlay); break;
   }
   return {job.bytes(), overlay.bytes(), job.error().empty() ? overlay.error() : job.error()};
 }

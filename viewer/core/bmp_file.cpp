@@ -22,16 +22,11 @@ bool KnownHeaderSize(uint32_t size) {
 
 bool FormatAllowed(uint32_t bits, uint32_t compression) {
   switch (compression) {
-    case kRgb:
-      return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
-    case kRle8:
-      return bits == 8;
-    case kRle4:
-      return bits == 4;
-    case kBitfields:
-      return bits == 16 || bits == 32;
-    default:
-      return false;
+    case kRgb: return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32;
+    case kRle8: return bits == 8;
+    case kRle4: return bits == 4;
+    case kBitfields: return bits == 16 || bits == 32;
+    default: return false;
   }
 }
 

@@ -45,8 +45,7 @@ int ReadRecords(PreviewContext& context, RecordCounts& counts) {
         result = 0;
         ++counts.emptyRecords;
         break;
-      default:
-        return PreviewFailure(context, tagOffset, "unknown record tag " + std::to_string(tag));
+      default: return PreviewFailure(context, tagOffset, "unknown record tag " + std::to_string(tag));
     }
     if (result != 0) return -1;
   }

@@ -79,18 +79,10 @@ class BandPlotter {
   void PlotRow(const uint8_t* row, int y) {
     if (y < 0 || y >= picture_.height()) return;
     switch (columns_.hasPairs() ? -1 : columns_.slotsPerByte()) {
-      case -1:
-        MarkPairs(row, fullBegin_, fullEnd_);
-        break;
-      case 1:
-        MarkBytes<1>(row, fullBegin_, fullEnd_, 0xFF);
-        break;
-      case 2:
-        MarkBytes<2>(row, fullBegin_, fullEnd_, 0xFF);
-        break;
-      default:
-        MarkBytes<0>(row, fullBegin_, fullEnd_, 0xFF);
-        break;
+      case -1: MarkPairs(row, fullBegin_, fullEnd_); break;
+      case 1: MarkBytes<1>(row, fullBegin_, fullEnd_, 0xFF); break;
+      case 2: MarkBytes<2>(row, fullBegin_, fullEnd_, 0xFF); break;
+      default: MarkBytes<0>(row, fullBegin_, fullEnd_, 0xFF); break;
     }
     if (partial_ >= 0) MarkBytes<0>(row, partial_, partial_ + 1, partialMask_);
     // Marked columns take the colour (SetPixel), and the marks are cleared for the next row.

@@ -13,17 +13,13 @@ ScreenRect WindowRect(HWND window) {
 
 INT_PTR CALLBACK MonitorDialogProc(HWND, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
+    case WM_INITDIALOG: return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) != IDCANCEL) return FALSE;
       CloseMonitor();
       return TRUE;
-    case WM_CLOSE:
-      CloseMonitor();
-      return TRUE;
-    default:
-      return FALSE;
+    case WM_CLOSE: CloseMonitor(); return TRUE;
+    default: return FALSE;
   }
 }
 

@@ -32,26 +32,16 @@ uint8_t Scaled(int b, double factor) { return static_cast<uint8_t>(std::min(255,
 
 double ResolutionDivisor(int resolution) {
   switch (resolution) {
-    case 1000:
-      return 1;
-    case 666:
-      return 1.5;
-    case 500:
-      return 2;
-    case 400:
-      return 2.5;
-    case 333:
-      return 3;
-    case 250:
-      return 4;
-    case 200:
-      return 5;
-    case 166:
-      return 6;
-    case 83:
-      return 12;
-    default:
-      return 1;
+    case 1000: return 1;
+    case 666: return 1.5;
+    case 500: return 2;
+    case 400: return 2.5;
+    case 333: return 3;
+    case 250: return 4;
+    case 200: return 5;
+    case 166: return 6;
+    case 83: return 12;
+    default: return 1;
   }
 }
 

@@ -10,12 +10,9 @@
 
 INT_PTR CALLBACK FocusPageProc(HWND page, UINT message, WPARAM, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
-    case WM_NOTIFY:
-      return AnswerNotify(page, reinterpret_cast<const NMHDR*>(lParam), PSWIZB_NEXT, PageEnd::kNext);
-    default:
-      return FALSE;
+    case WM_INITDIALOG: return TRUE;
+    case WM_NOTIFY: return AnswerNotify(page, reinterpret_cast<const NMHDR*>(lParam), PSWIZB_NEXT, PageEnd::kNext);
+    default: return FALSE;
   }
 }
 
@@ -30,7 +27,6 @@ INT_PTR CALLBACK PlaceMaterialPageProc(HWND page, UINT message, WPARAM, LPARAM l
     }
     case WM_NOTIFY:
       return AnswerNotify(page, reinterpret_cast<const NMHDR*>(lParam), PSWIZB_BACK | PSWIZB_NEXT, PageEnd::kNext);
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }

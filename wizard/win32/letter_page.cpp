@@ -28,8 +28,7 @@ INT_PTR OnCommand(HWND page, WPARAM wParam, LPARAM lParam) {
       ReadLetter(page);
       ShowLetter(page);
       return TRUE;
-    default:
-      return TRUE;
+    default: return TRUE;
   }
 }
 
@@ -37,21 +36,15 @@ INT_PTR OnCommand(HWND page, WPARAM wParam, LPARAM lParam) {
 
 INT_PTR CALLBACK LetterPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      SendDlgItemMessageA(page, IDC_LETTER, EM_LIMITTEXT, 2, 0);
-      return TRUE;
+    case WM_INITDIALOG: SendDlgItemMessageA(page, IDC_LETTER, EM_LIMITTEXT, 2, 0); return TRUE;
     case WM_ACTIVATE:
-    case WM_CHILDACTIVATE:
-      ShowLetter(page);
-      return TRUE;
-    case WM_COMMAND:
-      return OnCommand(page, wParam, lParam);
+    case WM_CHILDACTIVATE: ShowLetter(page); return TRUE;
+    case WM_COMMAND: return OnCommand(page, wParam, lParam);
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->code == static_cast<UINT>(PSN_WIZFINISH)) ReadLetter(page);
       return AnswerNotify(page, header, PSWIZB_BACK | PSWIZB_FINISH, PageEnd::kFinish);
     }
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }

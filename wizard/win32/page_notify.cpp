@@ -30,15 +30,10 @@ INT_PTR AnswerNotify(HWND page, const NMHDR* header, DWORD buttons, PageEnd end)
       SetWizardButtons(page, buttons);
       return TRUE;
     case PSN_KILLACTIVE:
-    case PSN_RESET:
-      return AnswerZero(page);
-    case PSN_WIZBACK:
-      return TRUE;
-    case PSN_WIZNEXT:
-      return end == PageEnd::kNext;
-    case PSN_WIZFINISH:
-      return end == PageEnd::kFinish;
-    default:
-      return FALSE;
+    case PSN_RESET: return AnswerZero(page);
+    case PSN_WIZBACK: return TRUE;
+    case PSN_WIZNEXT: return end == PageEnd::kNext;
+    case PSN_WIZFINISH: return end == PageEnd::kFinish;
+    default: return FALSE;
   }
 }

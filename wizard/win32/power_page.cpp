@@ -33,16 +33,14 @@ INT_PTR OnCommand(HWND page, WPARAM wParam) {
   const int id = LOWORD(wParam);
   const bool lostFocus = HIWORD(wParam) == EN_KILLFOCUS;
   switch (id) {
-    case IDCANCEL:
-      return TRUE;
+    case IDCANCEL: return TRUE;
     case IDC_POWER:
       if (lostFocus) ShowPower(page, ReadPower(page));
       return TRUE;
     case IDC_SPEED:
       if (lostFocus) ShowSpeed(page, ReadSpeed(page));
       return TRUE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -69,10 +67,8 @@ INT_PTR CALLBACK PowerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       ShowPower(page, g_wizard.tuning.power1);
       ShowSpeed(page, g_wizard.tuning.speed);
       return TRUE;
-    case WM_COMMAND:
-      return OnCommand(page, wParam);
-    case WM_VSCROLL:
-      return OnScroll(page, wParam, lParam);
+    case WM_COMMAND: return OnCommand(page, wParam);
+    case WM_VSCROLL: return OnScroll(page, wParam, lParam);
     case WM_NOTIFY: {
       const NMHDR* header = reinterpret_cast<const NMHDR*>(lParam);
       if (header->code == static_cast<UINT>(PSN_WIZNEXT)) {
@@ -81,7 +77,6 @@ INT_PTR CALLBACK PowerPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lP
       }
       return AnswerNotify(page, header, PSWIZB_BACK | PSWIZB_NEXT, PageEnd::kNext);
     }
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }

@@ -90,8 +90,7 @@ void Send(HWND page) {
 
 INT_PTR CALLBACK SendPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG:
-      return TRUE;
+    case WM_INITDIALOG: return TRUE;
     case WM_TIMER:
       if (wParam == kSendTimer) Send(page);
       return TRUE;
@@ -104,7 +103,6 @@ INT_PTR CALLBACK SendPageProc(HWND page, UINT message, WPARAM wParam, LPARAM lPa
       }
       return answer;
     }
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }

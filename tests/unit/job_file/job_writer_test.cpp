@@ -19,12 +19,9 @@ class Values {
   explicit Values(uint32_t seed) : random_(seed) {}
   int In(int lowest, int highest) {
     switch (random_() % 8) {
-      case 0:
-        return lowest;
-      case 1:
-        return highest;
-      default:
-        return lowest + static_cast<int>(random_() % (static_cast<uint32_t>(highest - lowest) + 1));
+      case 0: return lowest;
+      case 1: return highest;
+      default: return lowest + static_cast<int>(random_() % (static_cast<uint32_t>(highest - lowest) + 1));
     }
   }
   uint8_t Byte() { return static_cast<uint8_t>(random_()); }
