@@ -44,28 +44,35 @@ std::unique_ptr<ProcessPause> RunUntil(HANDLE process, DWORD pid, DWORD timeoutM
 
 namespace {
 
-struct DialogSearch {
+struct WindowSearch {
   DWORD pid;
-  HWND found;
+  const char* className;
+  std::vector<HWND> found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<WindowSearch*>(param);
   DWORD pid = 0;
-  char cls[16] = "";
+  char cls[64] = "";
   GetWindowThreadProcessId(window, &pid);
   GetClassNameA(window, cls, sizeof cls);
-  if (pid != search->pid || !IsWindowVisible(window) || lstrcmpA(cls, "#32770") != 0) return TRUE;
-  search->found = window;
-  return FALSE;
+  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0) {
+    search->found.push_back(window);
+  }
+  return TRUE;
 }
 
 }  // namespace
 
-HWND FindMonitor(DWORD pid) {
-  DialogSearch search{pid, nullptr};
-  EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> TopLevelWindows(DWORD pid, const char* className) {
+  WindowSearch search{pid, className, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindMonitor(DWORD pid) {
+  const std::vector<HWND> dialogs = TopLevelWindows(pid, "#32770");
+  return dialogs.empty() ? nullptr : dialogs.front();
 }
 
 ScreenRect MonitorAreaRect(HWND monitor) {

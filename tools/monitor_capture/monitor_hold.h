@@ -25,6 +25,9 @@ class ProcessPause {
 // pause, or null when the process ended first or `timeoutMs` passed.
 std::unique_ptr<ProcessPause> RunUntil(HANDLE process, DWORD pid, DWORD timeoutMs, const std::function<bool()>& done);
 
+// Visible top-level windows of a process with the given class ("#32770" for dialogs and
+// message boxes).
+std::vector<HWND> TopLevelWindows(DWORD pid, const char* className);
 // The monitor of the viewer process (its visible dialog), or null.
 HWND FindMonitor(DWORD pid);
 // Screen rectangle of the monitor's image-area control.

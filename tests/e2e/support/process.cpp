@@ -55,31 +55,6 @@ DWORD TestProcess::Wait(DWORD timeoutMs) {
   return code;
 }
 
-namespace {
-struct WindowSearch {
-  DWORD pid;
-  const char* className;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD pid = 0;
-  char cls[64] = "";
-  GetWindowThreadProcessId(window, &pid);
-  GetClassNameA(window, cls, sizeof cls);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, search->className) == 0)
-    search->found.push_back(window);
-  return TRUE;
-}
-}  // namespace
-
-std::vector<HWND> TopLevelWindows(DWORD pid, const char* className) {
-  WindowSearch search{pid, className, {}};
-  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 HWND WaitForWindow(DWORD pid, const char* className, DWORD timeoutMs) {
   for (const DWORD start = GetTickCount(); GetTickCount() - start <= timeoutMs; Sleep(20)) {
     const std::vector<HWND> windows = TopLevelWindows(pid, className);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/monitor_capture/monitor_hold.h"
+
 // Full path of a program that the build puts beside the running test.
 std::string ProgramPath(const char* exeName);
 
@@ -33,10 +35,9 @@ class TestProcess {
   PROCESS_INFORMATION info_{};
 };
 
-// Visible top-level windows of a process with the given class ("#32770" for dialogs and
-// message boxes), polled until the deadline; null when none appeared.
+// The first visible top-level window of a process with the given class (TopLevelWindows of
+// the monitor capture), polled until the deadline; null when none appeared.
 HWND WaitForWindow(DWORD pid, const char* className, DWORD timeoutMs);
-std::vector<HWND> TopLevelWindows(DWORD pid, const char* className);
 
 std::string WindowText(HWND window);
 std::string ItemText(HWND dialog, int id);
