@@ -17,6 +17,7 @@ TEST(PictureArea, RectangleSizeCountsBothEdges) {
       {{-10, -20, 9, 19}, true, 20, 40},      {{10, 10, 9, 20}, false, 0, 0},
       {{10, 10, 20, 9}, false, 0, 0},         {{INT_MIN, 0, INT_MAX, 10}, false, 0, 0},
       {{0, 0, 10, INT_MAX - 2}, false, 0, 0}, {{0, 0, 10, INT_MAX - 3}, true, 11, INT_MAX - 2},
+      {{-1, 0, INT_MAX - 1, 0}, false, 0, 0}, {{0, 0, INT_MAX - 1, 0}, true, INT_MAX, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.rect.left << " " << c.rect.top << " " << c.rect.right << " " << c.rect.bottom);
@@ -36,6 +37,8 @@ TEST(PictureArea, FittedPictureIsCentred) {
       {200, 100, {100, 100, 200, 100}},
       {1000, 500, {0, 50, 400, 200}},
       {500, 1000, {125, 0, 150, 300}},
+      {300, 600, {125, 0, 150, 300}},
+      {600, 200, {0, 83, 400, 133}},
       {800, 600, {0, 0, 400, 299}},
       {13, 7, {193, 146, 13, 7}},
       {0, 0, {200, 150, 0, 0}},

@@ -83,6 +83,7 @@ TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
       {"origin moves the top edge only", JobBytes(300, 300, 10, 10).FilledRect(100, 5, 10, 7, 150, 1).bytes(),
        Box(5, 110, 7, 150)},
       {"rectangle at half scale", Job(5).FilledRect(1, 3, 2, 9, 7, 0).bytes(), Box(1, 1, 4, 3)},
+      {"inverted rectangle starts after its far edges", Job().FilledRect(0, 6, 5, 2, 1, 0).bytes(), Box(3, 2, 7, 6)},
       {"line runs draw start, not end", Job().LineRuns(2, 4, {{1, 4}, {10, 8}}).bytes(),
        Pixels{{1, 4}, {2, 4}, {3, 4}, {9, 4}, {10, 4}}},
       {"line run at half scale", Job(5).LineRuns(2, 4, {{3, -1}}).bytes(), Pixels{{1, 2}}},

@@ -103,14 +103,16 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
 
 TEST(VectorFile, OverlayIsCutToItsArea) {
   // 200 x 100 at pitch 10 in 400 x 300: the area is 200 x 100 at (100, 100).
-  const std::vector<uint8_t> file = JobBytes(200, 100, 10, 10).Polyline(4, {{-60, 50}, {260, 50}}).bytes();
+  const std::vector<uint8_t> file =
+      JobBytes(200, 100, 10, 10).Polyline(4, {{-60, 50}, {260, 50}}).Polyline(4, {{50, -60}, {50, 160}}).bytes();
   MemoryPicture picture;
   ASSERT_TRUE(picture.Create(400, 300));
   RenderState state;
   ByteCursor in(file.data(), file.size());
   ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
   Pixels expected;
-  for (int x = 100; x < 300; ++x) expected.insert({x, 150});
+  for (int i = 100; i < 300; ++i) expected.insert({i, 150});
+  for (int i = 100; i < 200; ++i) expected.insert({150, i});
   EXPECT_EQ(DrawnPixels(picture), expected);
 }
 

@@ -69,7 +69,8 @@ TEST(TuningSettings, LoadThenSave) {
        "0 0 100 5 0"},
       // Without a scale the stored percent is written back as the load reads it.
       {0, {{"LaserTweakSpeed", "65"}}, "400 400 65 0 0"},
-      {0, {{"LaserTweakSpeed", "300"}}, "400 400 0 0 0"},
+      {0, {{"LaserTweakSpeed", "101"}}, "400 400 0 0 0"},
+      {0, {{"LaserTweakSpeed", "-1"}}, "400 400 0 0 0"},
   };
   for (const auto& [maxSpeed, stored, written] : cases) {
     std::vector<uint8_t> block(kDriverSettingsSize);

@@ -1,0 +1,42 @@
+// The snapshot's headers and the fixed colour entries, byte for byte.
+#include "viewer/core/bmp_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/little_endian.h"
+
+TEST(BmpWriter, SnapshotHeadersOfAThreeByTwoPicture) {
+  MemoryPicture picture;
+  ASSERT_TRUE(picture.Create(3, 2));
+  uint8_t headers[kSnapshotHeadersSize];
+  WriteSnapshotHeaders(picture, headers);
+  std::string hex;
+  for (uint8_t b : headers) hex += {"0123456789abcdef"[b >> 4], "0123456789abcdef"[b & 15]};
+  EXPECT_EQ(
+      hex,
+      "424d4e000000000000003600000028000000030000000200000001002000000000001800000000000000000000000000000000000000");
+}
+
+TEST(BmpWriter, FixedEntriesOverwriteTablesOfTwoSixteenAnd256Only) {
+  const uint32_t o = 0xAAAAAAAA;  // what the table held
+  std::vector<uint32_t> full(256, o);
+  full[0] = 0;
+  const uint32_t high[] = {0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
+  std::copy(high, high + 7, full.begin() + 249);
+  const std::vector<uint32_t> tables[] = {
+      {0, 0xFFFFFF},
+      {o, o, o, o},
+      {0, 0xFF6600, o, o, o, o, o, o, o, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF},
+      full};
+  for (const std::vector<uint32_t>& want : tables) {
+    std::vector<uint8_t> table(4 * want.size(), 0xAA);
+    ApplyFixedColorEntries(table.data(), static_cast<uint32_t>(want.size()));
+    std::vector<uint32_t> entries;
+    for (size_t i = 0; i < want.size(); ++i) entries.push_back(GetU32(&table[4 * i]));
+    EXPECT_EQ(entries, want) << want.size() << " entries";
+  }
+}
