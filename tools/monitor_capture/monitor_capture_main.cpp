@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "common/win32/scoped.h"
+#include "tools/monitor_capture/child_process.h"
 #include "tools/monitor_capture/monitor_hold.h"
 #include "tools/monitor_capture/screen_capture.h"
 
@@ -27,21 +27,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: monitor_capture VIEWER.exe JOB OUT.bmp\n");
     return 2;
   }
-  std::string commandLine = "\"" + std::string(argv[1]) + "\" -f " + argv[2];
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA(argv[1], &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-    return Fail("cannot start the viewer");
-  }
-  ScopedHandle process(info.hProcess);
-  ScopedHandle thread(info.hThread);
+  ChildProcess viewer(argv[1], std::string("-f ") + argv[2]);
+  if (!viewer.started()) return Fail("cannot start the viewer");
 
   bool saved = false;
   {
     HWND monitor = nullptr;
-    const auto pause = RunUntil(process.get(), info.dwProcessId, kTimeoutMs, [&] {
-      monitor = FindMonitor(info.dwProcessId);
+    const auto pause = RunUntil(viewer.handle(), viewer.pid(), kTimeoutMs, [&] {
+      monitor = FindMonitor(viewer.pid());
       return MonitorLaidOut(monitor) && MonitorGrown(monitor);
     });
     if (pause) {
@@ -50,11 +43,8 @@ int main(int argc, char** argv) {
       saved = SaveBmp(CaptureScreen(window), argv[3]);
     }
   }
-  DWORD code = 3;
-  if (WaitForSingleObject(process.get(), kTimeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(process.get(), &code)) {
-    TerminateProcess(process.get(), 3);
-    return Fail("the viewer did not end");
-  }
+  const DWORD code = viewer.Wait(kTimeoutMs);
+  if (code == ChildProcess::kRunning) return Fail("the viewer did not end");
   if (!saved) return Fail("the job ended before its monitor could be captured");
   return static_cast<int>(code);
 }

@@ -29,32 +29,6 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-TestProcess::TestProcess(const std::string& exe, const std::string& arguments) {
-  std::string commandLine = "\"" + exe + "\" " + arguments;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info_)) {
-    info_ = PROCESS_INFORMATION{};
-  }
-}
-
-TestProcess::~TestProcess() {
-  if (!info_.hProcess) return;
-  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-    TerminateProcess(info_.hProcess, 99);
-    WaitForSingleObject(info_.hProcess, 5000);
-  }
-  CloseHandle(info_.hThread);
-  CloseHandle(info_.hProcess);
-}
-
-DWORD TestProcess::Wait(DWORD timeoutMs) {
-  DWORD code = static_cast<DWORD>(-2);
-  if (info_.hProcess && WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0)
-    GetExitCodeProcess(info_.hProcess, &code);
-  return code;
-}
-
 HWND WaitForWindow(DWORD pid, const char* className, DWORD timeoutMs) {
   for (const DWORD start = GetTickCount(); GetTickCount() - start <= timeoutMs; Sleep(20)) {
     const std::vector<HWND> windows = TopLevelWindows(pid, className);

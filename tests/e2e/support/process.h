@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/monitor_capture/child_process.h"
 #include "tools/monitor_capture/monitor_hold.h"
 
 // Full path of a program that the build puts beside the running test.
@@ -16,24 +17,6 @@ std::string MakeTempDir(const char* tag);
 bool FileExists(const std::string& path);
 // The whole file, or nothing when it cannot be read.
 std::vector<uint8_t> ReadBytes(const std::string& path);
-
-class TestProcess {
- public:
-  // Starts `exe` with the command-line text `arguments` after the program name.
-  TestProcess(const std::string& exe, const std::string& arguments);
-  ~TestProcess();  // ends the process if it still runs
-  TestProcess(const TestProcess&) = delete;
-  TestProcess& operator=(const TestProcess&) = delete;
-
-  bool started() const { return info_.hProcess != nullptr; }
-  DWORD pid() const { return info_.dwProcessId; }
-  HANDLE handle() const { return info_.hProcess; }
-  // Waits for the exit; returns the exit code, or -2 (as DWORD) after the timeout.
-  DWORD Wait(DWORD timeoutMs);
-
- private:
-  PROCESS_INFORMATION info_{};
-};
 
 // The first visible top-level window of a process with the given class (TopLevelWindows of
 // the monitor capture), polled until the deadline; null when none appeared.

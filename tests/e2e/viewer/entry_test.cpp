@@ -8,7 +8,7 @@
 TEST(ViewerEntry, AboutBoxForEmptyAndUnknownWords) {
   for (const char* arguments : {"", "-F job.prn", "-fx job.prn", "hello"}) {
     SCOPED_TRACE(arguments);
-    TestProcess viewer(ProgramPath("QexView.exe"), arguments);
+    ChildProcess viewer(ProgramPath("QexView.exe"), arguments);
     HWND box = WaitForWindow(viewer.pid(), "#32770", 15000);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(WindowText(box), "QEX View");

@@ -57,7 +57,7 @@ class HostileInput : public testing::Test {
   // Runs the viewer with `arguments`; the run must end within the limit with 0 or -1.
   static DWORD Run(const std::string& arguments, bool painter) {
     const DWORD code =
-        painter ? RunPainter(arguments) : TestProcess(ProgramPath("QexView.exe"), arguments).Wait(kRunLimit);
+        painter ? RunPainter(arguments) : ChildProcess(ProgramPath("QexView.exe"), arguments).Wait(kRunLimit);
     EXPECT_TRUE(code == 0 || code == kMinusOne) << arguments << ": exit code " << static_cast<int>(code);
     return code;
   }

@@ -50,7 +50,7 @@ DWORD RunPainter(const std::string& arguments) {
   char saved[256] = "";
   const bool hadDebug = GetEnvironmentVariableA("WINEDEBUG", saved, sizeof saved) > 0;
   SetEnvironmentVariableA("WINEDEBUG", "-all,+synchronous");
-  TestProcess painter(ProgramPath("QexView.exe"), arguments);
+  ChildProcess painter(ProgramPath("QexView.exe"), arguments);
   SetEnvironmentVariableA("WINEDEBUG", hadDebug ? saved : nullptr);
   return painter.Wait(kTimeout);
 }

@@ -30,7 +30,7 @@ class PaintHost {
   bool Restore();
 
  private:
-  TestProcess process_;
+  ChildProcess process_;
   HWND window_ = nullptr;
   bool ready_ = false;
 };

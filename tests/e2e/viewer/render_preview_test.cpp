@@ -37,7 +37,7 @@ std::string CopyJob(const std::string& name) {
 int DisplayBitsPerPixel() { return GetDeviceCaps(ScopedWindowDc(nullptr).get(), BITSPIXEL); }
 
 // Lets a job run in short slices until `done` holds while it is paused.
-std::unique_ptr<ProcessPause> RunUntil(TestProcess& viewer, const std::function<bool()>& done) {
+std::unique_ptr<ProcessPause> RunUntil(ChildProcess& viewer, const std::function<bool()>& done) {
   return ::RunUntil(viewer.handle(), viewer.pid(), kTimeout, done);
 }
 
@@ -79,7 +79,7 @@ TEST(RenderPreview, SnapshotsEqualTheNativeRendering) {
     const std::string name(found.cFileName, strlen(found.cFileName) - 4);
     SCOPED_TRACE(name);
     const std::string job = CopyJob(name);
-    TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
+    ChildProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
     ASSERT_EQ(viewer.Wait(kTimeout), 0u);
     ExpectSnapshotMatches(ReadBytes(job), ReadBytes(Sample(name, ".bmp")));
     ++jobs;
@@ -95,7 +95,7 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
   const std::string job = CopyJob(kSlowJob), second = CopyJob(kSlowJob);
   const std::string picture = MakeTempDir("keep") + "\\keep.bmp";
   std::ofstream(picture) << "x";
-  TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
+  ChildProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
   HWND monitor = nullptr;
   ASSERT_TRUE(RunUntil(viewer, [&] { return MonitorLaidOut(monitor = FindMonitor(viewer.pid())); }))
       << "the job ended before its monitor was laid out";
@@ -121,16 +121,16 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
     EXPECT_EQ(client.At(8 + size.imageWidth + 1, imageTop + size.imageHeight / 2), frame);
     EXPECT_EQ(client.At(8 + size.imageWidth / 2, imageTop - 1), frame);
 
-    TestProcess other(ProgramPath("QexView.exe"), "-f " + second);
+    ChildProcess other(ProgramPath("QexView.exe"), "-f " + second);
     EXPECT_EQ(other.Wait(kTimeout), static_cast<DWORD>(-1));
     EXPECT_FALSE(FileExists(second));
-    TestProcess painter(ProgramPath("QexView.exe"), "-b " + picture + " 0 0 10 10");
+    ChildProcess painter(ProgramPath("QexView.exe"), "-b " + picture + " 0 0 10 10");
     EXPECT_EQ(painter.Wait(kTimeout), static_cast<DWORD>(-1));
     EXPECT_TRUE(FileExists(picture));
     PostMessageA(monitor, WM_KEYDOWN, VK_ESCAPE, 0);
   }
   bool closedWhileRendering = false;
-  while (!closedWhileRendering && viewer.Wait(0) == static_cast<DWORD>(-2)) {
+  while (!closedWhileRendering && viewer.Wait(0) == ChildProcess::kRunning) {
     closedWhileRendering = !IsWindow(monitor);
     Sleep(2);
   }
@@ -152,14 +152,14 @@ TEST(RenderPreview, BadJobsAreDeletedWithMinusOne) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::ofstream(job, std::ios::binary) << c.bytes;
-    TestProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
+    ChildProcess viewer(ProgramPath("QexView.exe"), "-f " + job);
     EXPECT_EQ(viewer.Wait(kTimeout), static_cast<DWORD>(-1));
     EXPECT_FALSE(FileExists(job));
   }
   // A job that does not exist, no name at all, and a name over 255 characters.
   for (const std::string& arguments : {"-f " + job, std::string("-f"), "-f " + std::string(256, 'n')}) {
     SCOPED_TRACE(arguments.substr(0, 40));
-    TestProcess viewer(ProgramPath("QexView.exe"), arguments);
+    ChildProcess viewer(ProgramPath("QexView.exe"), arguments);
     EXPECT_EQ(viewer.Wait(kTimeout), static_cast<DWORD>(-1));
   }
 }
