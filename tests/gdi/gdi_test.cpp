@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <vector>
+#include <sstream>
 
 #include "common/win32/scoped.h"
 #include "viewer/core/memory_picture.h"
@@ -34,63 +34,42 @@ void ExpectEqualToGdi(const MemoryPicture& picture, const std::function<void(HDC
   }
 }
 
-struct Operation {
-  enum Kind { kRect, kLine, kPixel } kind;
-  int a, b, c = 0, d = 0;  // rect: left top right bottom; line: x1 x2 y; pixel: x y
-};
-
+// Operations as letters and numbers: "R l t r b" fills a rectangle, "L x1 x2 y" draws a
+// horizontal line, "P x y" sets a pixel; on a 16 x 8 picture, colours taken in turn.
 TEST(GdiPicture, RectanglesLinesAndPixelsEqualGdi) {
   const COLORREF colours[] = {0x000066FF, 0x00FF0000, 0x00000000};
-  const struct {
-    const char* name;
-    std::vector<Operation> operations;
-  } cases[] = {
-      // on 16 x 8
-      {"rects normal and inverted",
-       {{Operation::kRect, 2, 1, 6, 4}, {Operation::kRect, 9, 1, 3, 4}, {Operation::kRect, 9, 6, 3, 2}}},
-      {"rects empty", {{Operation::kRect, 4, 1, 4, 5}, {Operation::kRect, 1, 3, 7, 3}}},
-      {"rects outside",
-       {{Operation::kRect, -3, -2, 4, 3}, {Operation::kRect, 12, 5, 40, 20}, {Operation::kRect, 16, 0, 20, 8}}},
-      {"rects inverted across edges", {{Operation::kRect, 20, 10, 13, 5}, {Operation::kRect, 2, 1, -5, -4}}},
-      {"lines both ways",
-       {{Operation::kLine, 2, 9, 1},
-        {Operation::kLine, 9, 2, 2},
-        {Operation::kLine, 5, 5, 3},
-        {Operation::kLine, 8, 7, 4}}},
-      {"lines outside",
-       {{Operation::kLine, -4, 3, 0},
-        {Operation::kLine, 30, 10, 5},
-        {Operation::kLine, 2, 9, 8},
-        {Operation::kLine, 1, -9, 3}}},
-      {"pixels at edges",
-       {{Operation::kPixel, -1, 0},
-        {Operation::kPixel, 16, 3},
-        {Operation::kPixel, 3, 8},
-        {Operation::kPixel, 15, 7},
-        {Operation::kPixel, 0, 0}}},
+  const char* const cases[] = {
+      "R 2 1 6 4  R 9 1 3 4  R 9 6 3 2",         // normal and inverted
+      "R 4 1 4 5  R 1 3 7 3",                    // empty
+      "R -3 -2 4 3  R 12 5 40 20  R 16 0 20 8",  // outside
+      "R 20 10 13 5  R 2 1 -5 -4",               // inverted across the edges
+      "L 2 9 1  L 9 2 2  L 5 5 3  L 8 7 4",      // both ways
+      "L -4 3 0  L 30 10 5  L 2 9 8  L 1 -9 3",  // outside
+      "P -1 0  P 16 3  P 3 8  P 15 7  P 0 0",    // at the edges
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const char* operations : cases) {
+    SCOPED_TRACE(operations);
     MemoryPicture picture;
     ASSERT_TRUE(picture.Create(16, 8));
     ExpectEqualToGdi(picture, [&](HDC dc) {
-      for (size_t i = 0; i < c.operations.size(); ++i) {
-        const Operation& op = c.operations[i];
+      std::istringstream in(operations);
+      char kind = 0;
+      for (int i = 0, a = 0, b = 0, c = 0, d = 0; in >> kind >> a >> b; ++i) {
         const COLORREF colour = colours[i % 3];
-        if (op.kind == Operation::kRect) {
+        if (kind == 'R' && in >> c >> d) {
           ScopedBrush brush(CreateSolidBrush(colour));
-          const RECT rect{op.a, op.b, op.c, op.d};
+          const RECT rect{a, b, c, d};
           FillRect(dc, &rect, brush.get());
-          picture.FillRect(op.a, op.b, op.c, op.d, colour);
-        } else if (op.kind == Operation::kLine) {
+          picture.FillRect(a, b, c, d, colour);
+        } else if (kind == 'L' && in >> c) {
           ScopedPen pen(CreatePen(PS_SOLID, 1, colour));
           ScopedSelect select(dc, pen.get());
-          MoveToEx(dc, op.a, op.c, nullptr);
-          LineTo(dc, op.b, op.c);
-          picture.HorizontalLine(op.a, op.b, op.c, colour);
+          MoveToEx(dc, a, c, nullptr);
+          LineTo(dc, b, c);
+          picture.HorizontalLine(a, b, c, colour);
         } else {
-          SetPixel(dc, op.a, op.b, colour);
-          picture.SetPixel(op.a, op.b, colour);
+          SetPixel(dc, a, b, colour);
+          picture.SetPixel(a, b, colour);
         }
       }
     });

@@ -12,15 +12,22 @@ BandFields Band(uint16_t originX, uint16_t bytesPerRow, uint32_t rasterOp, uint1
   return BandFields{0, originX, 0, bandWidth, rowCount, bytesPerRow, 0, rasterOp};
 }
 
+constexpr uint32_t kCopy = kRopSrcCopy, kInvert = kRopSrcInvert;
+
 Pixels Row0(std::initializer_list<int> columns) {
   Pixels pixels;
   for (int x : columns) pixels.insert({x, 0});
   return pixels;
 }
+Pixels Row0(int first, int end) {
+  Pixels pixels;
+  for (int x = first; x < end; ++x) pixels.insert({x, 0});
+  return pixels;
+}
 
 std::vector<uint8_t> ThreeRowBand(uint8_t yPitch) {
   return JobBytes(64, 40, 10, yPitch)
-      .RasterBand(Band(0, 1, kRopSrcInvert, 64, 3), {0x40, 0x40, 0x40})
+      .RasterBand(Band(0, 1, kInvert, 64, 3), {0x40, 0x40, 0x40})
       .RasterBand(BandFields{2, 0, 0, 64, 1, 1, 0, kRopSrcInvert}, {0x20})
       .bytes();
 }
@@ -37,37 +44,13 @@ TEST(RasterBand, PlotsExactlyTheTakenBits) {
     std::vector<uint8_t> rows;
     Pixels expected;
   } cases[] = {
-      {"srccopy: a zero bit landing on column 0 is not drawn", 64, 10, 10, Band(0, 1, kRopSrcCopy), {0x7F}, {}},
-      {"srccopy plots zero bits", 64, 10, 10, Band(8, 1, kRopSrcCopy), {0x3F}, Row0({8, 9})},
-      {"srcinvert plots set bits, passes over 0x00",
-       64,
-       10,
-       10,
-       Band(16, 2, kRopSrcInvert),
-       {0x81, 0x00},
-       Row0({16, 23})},
-      {"half scale plots each column once, column 0 never",
-       64,
-       5,
-       10,
-       Band(0, 1, kRopSrcInvert),
-       {0xFF},
-       Row0({1, 2, 3})},
-      {"zoom 0.2 leaves out bits 5, 3 and 1", 5120, 100, 50, Band(0, 1, kRopSrcInvert), {0xFF}, Row0({2, 6, 10, 14})},
-      {"mirrored band width cuts the row's start",
-       64,
-       0xF6,
-       10,
-       Band(4, 2, kRopSrcInvert, 10),
-       {0xFF, 0xFF},
-       Row0({5, 6, 7, 8, 9, 10, 11, 12, 13})},
-      {"rows on one picture row are drawn once",
-       64,
-       10,
-       5,
-       Band(0, 1, kRopSrcInvert, 64, 4),
-       {0x40, 0x20, 0x10, 0x08},
-       Pixels{{1, 0}, {3, 1}}},
+      {"srccopy: a zero bit on column 0 is not drawn", 64, 10, 10, Band(0, 1, kCopy), {0x7F}, {}},
+      {"srccopy plots zero bits", 64, 10, 10, Band(8, 1, kCopy), {0x3F}, Row0({8, 9})},
+      {"srcinvert plots set bits", 64, 10, 10, Band(16, 2, kInvert), {0x81, 0x00}, Row0({16, 23})},
+      {"half scale: each column once, 0 never", 64, 5, 10, Band(0, 1, kInvert), {0xFF}, Row0({1, 2, 3})},
+      {"zoom 0.2 leaves out bits 5, 3 and 1", 5120, 100, 50, Band(0, 1, kInvert), {0xFF}, Row0({2, 6, 10, 14})},
+      {"mirrored: the band width cuts the start", 64, 0xF6, 10, Band(4, 2, kInvert, 10), {0xFF, 0xFF}, Row0(5, 14)},
+      {"rows on one picture row drawn once", 64, 10, 5, Band(0, 1, kInvert, 64, 4), {64, 32, 16, 8}, {{1, 0}, {3, 1}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
