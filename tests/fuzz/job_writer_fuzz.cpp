@@ -103,8 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(counts.rasterBands + counts.filledRects + counts.lineRuns + counts.emptyRecords == records);
 
   ByteCursor in(overlay.bytes().data(), overlay.bytes().size());
-  PreviewHeader vectorHeader;
-  Check(ReadPreviewHeader(in, &vectorHeader));
+  JobHeader vectorHeader;
+  Check(ReadJobHeader(in, &vectorHeader));
   for (PolylineRecord record; in.remaining() > 0; --polylines) Check(ReadPolylineRecord(in, &record) == 0);
   Check(polylines == 0);
   return 0;

@@ -90,10 +90,9 @@ TEST(JobWriter, RandomPreviewsComeBackFieldForFieldAndRenderToTheEnd) {
 
     ByteCursor in(file.data(), file.size());
     PreviewError error;
-    PreviewHeader h{};
+    JobHeader h;
     ASSERT_EQ(ReadPreviewFileHeader(in, &error, &h), 0) << error.reason;
-    const int xPitch = h.mirrored ? -h.xPitch : h.xPitch;
-    EXPECT_EQ(std::vector<int>({h.width, h.height, xPitch, h.yPitch}),
+    EXPECT_EQ(std::vector<int>({h.width, h.height, h.xPitch, h.yPitch}),
               std::vector<int>({job.header.width, job.header.height, job.header.xPitch, job.header.yPitch}));
     size_t band = 0, rect = 0, runs = 0;
     for (const int16_t expectedTag : job.tags) {
@@ -153,10 +152,9 @@ TEST(JobWriter, RandomOverlaysComeBackFieldForField) {
     }
     const std::vector<uint8_t>& file = writer.bytes();
     ByteCursor in(file.data(), file.size());
-    PreviewHeader h;
-    ASSERT_TRUE(ReadPreviewHeader(in, &h));
-    const int xPitch = h.mirrored ? -h.xPitch : h.xPitch;
-    EXPECT_EQ(std::vector<int>({h.width, h.height, xPitch, h.yPitch}),
+    JobHeader h;
+    ASSERT_TRUE(ReadJobHeader(in, &h));
+    EXPECT_EQ(std::vector<int>({h.width, h.height, h.xPitch, h.yPitch}),
               std::vector<int>({header.width, header.height, header.xPitch, header.yPitch}));
     for (const OverlayPolyline& expected : polylines) {
       PolylineRecord record;
