@@ -24,8 +24,6 @@ std::string First(std::initializer_list<std::string> reasons) {
   return {};
 }
 
-uint8_t XPitchByte(int xPitch) { return static_cast<uint8_t>(xPitch < 0 ? 0x100 + xPitch : xPitch); }
-
 }  // namespace
 
 std::string CheckJobHeader(const JobHeader& h) {
@@ -50,8 +48,8 @@ bool JobFileWriter::Begin(const JobHeader& header) {
   if (begun_) return Refuse("header: written already");
   const std::string reason = CheckJobHeader(header);
   if (!reason.empty()) return Refuse(reason);
-  out_ = JobBytes(static_cast<uint16_t>(header.width), static_cast<uint16_t>(header.height), XPitchByte(header.xPitch),
-                  static_cast<uint8_t>(header.yPitch));
+  out_ = JobBytes(static_cast<uint16_t>(header.width), static_cast<uint16_t>(header.height),
+                  static_cast<uint8_t>(header.xPitch), static_cast<uint8_t>(header.yPitch));
   begun_ = true;
   return true;
 }

@@ -9,17 +9,9 @@
 #include <vector>
 
 #include "common/job_file/job_encoding.h"
+#include "common/job_file/job_header.h"
 
 constexpr int kJobPenCount = 8;
-
-// The header both files begin with. Pitches are tenths of a picture pixel per file unit;
-// a negative xPitch (-1 to -128) mirrors the picture left to right.
-struct JobHeader {
-  int width = 0;    // 1 to 65535 pixels
-  int height = 0;   // 1 to 65535 pixels
-  int xPitch = 10;  // 1 to 127, or -1 to -128
-  int yPitch = 10;  // 1 to 255
-};
 
 // A block of 1-bit rows, most significant bit leftmost; rows.size() must be rowCount x
 // bytesPerRow. Coordinates are file units, 0 to 65535.

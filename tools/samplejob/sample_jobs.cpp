@@ -17,9 +17,9 @@ struct Extent {
 };
 
 Extent FileExtent(const SampleJobSpec& spec) {
-  const int xPitch = spec.xPitchByte >= 0x80 ? 0x100 - spec.xPitchByte : spec.xPitchByte;
-  return {std::min(32767, spec.width * 10 / std::max(1, xPitch)),
-          std::min(32767, spec.height * 10 / std::max<int>(1, spec.yPitch))};
+  const JobHeader& h = spec.header;
+  return {std::min(32767, h.width * 10 / std::max(1, h.xPitchSize())),
+          std::min(32767, h.height * 10 / std::max(1, h.yPitch))};
 }
 
 int U(int v) { return std::max(0, v); }
@@ -177,37 +177,35 @@ void Edge(const SampleJobSpec& spec, PreviewWriter& job, OverlayWriter& overlay)
 
 std::vector<SampleJobSpec> ShowcaseSpecs() {
   return {
-      {SampleJobSpec::kShowcase, "small", 600, 400, 10, 10, 11},
-      {SampleJobSpec::kShowcase, "small_mirrored", 600, 400, 0xF6, 10, 11},
-      {SampleJobSpec::kShowcase, "medium", 3000, 2000, 5, 5, 12},
-      {SampleJobSpec::kShowcase, "tall_mirrored", 1200, 2600, 0xF9, 7, 13},
-      {SampleJobSpec::kFullBed, "fullbed", 14400, 7200, 10, 10, 14},
+      {SampleJobSpec::kShowcase, "small", {600, 400, 10, 10}, 11},
+      {SampleJobSpec::kShowcase, "small_mirrored", {600, 400, -10, 10}, 11},
+      {SampleJobSpec::kShowcase, "medium", {3000, 2000, 5, 5}, 12},
+      {SampleJobSpec::kShowcase, "tall_mirrored", {1200, 2600, -7, 7}, 13},
+      {SampleJobSpec::kFullBed, "fullbed", {14400, 7200, 10, 10}, 14},
   };
 }
 
 std::vector<SampleJobSpec> EdgeSpecs() {
   return {
-      {SampleJobSpec::kEdge, "edge_pitch3", 700, 500, 3, 3, 101},
-      {SampleJobSpec::kEdge, "edge_pitch7_mirrored", 700, 500, 0xF9, 7, 102},
-      {SampleJobSpec::kEdge, "edge_zoom_1500", 1500, 500, 7, 3, 103},
-      {SampleJobSpec::kEdge, "edge_near_half", 1023, 2047, 9, 11, 104},
-      {SampleJobSpec::kEdge, "edge_zoom_2047", 2047, 1000, 3, 7, 105},
-      {SampleJobSpec::kEdge, "edge_zoom_3001_mirrored", 3001, 1500, 0xFD, 9, 106},
-      {SampleJobSpec::kEdge, "edge_zoom_below_quarter", 5120, 300, 13, 10, 107},
-      {SampleJobSpec::kEdge, "edge_zoom_quarter", 4096, 1000, 40, 40, 108},
-      {SampleJobSpec::kEdge, "edge_pitch128_mirrored", 900, 900, 0x80, 255, 109},
-      {SampleJobSpec::kEdge, "edge_1025", 1025, 1025, 7, 7, 110},
-      {SampleJobSpec::kEdge, "edge_odd_width", 1001, 3000, 3, 3, 111},
+      {SampleJobSpec::kEdge, "edge_pitch3", {700, 500, 3, 3}, 101},
+      {SampleJobSpec::kEdge, "edge_pitch7_mirrored", {700, 500, -7, 7}, 102},
+      {SampleJobSpec::kEdge, "edge_zoom_1500", {1500, 500, 7, 3}, 103},
+      {SampleJobSpec::kEdge, "edge_near_half", {1023, 2047, 9, 11}, 104},
+      {SampleJobSpec::kEdge, "edge_zoom_2047", {2047, 1000, 3, 7}, 105},
+      {SampleJobSpec::kEdge, "edge_zoom_3001_mirrored", {3001, 1500, -3, 9}, 106},
+      {SampleJobSpec::kEdge, "edge_zoom_below_quarter", {5120, 300, 13, 10}, 107},
+      {SampleJobSpec::kEdge, "edge_zoom_quarter", {4096, 1000, 40, 40}, 108},
+      {SampleJobSpec::kEdge, "edge_pitch128_mirrored", {900, 900, -128, 255}, 109},
+      {SampleJobSpec::kEdge, "edge_1025", {1025, 1025, 7, 7}, 110},
+      {SampleJobSpec::kEdge, "edge_odd_width", {1001, 3000, 3, 3}, 111},
   };
 }
 
 SampleJob BuildSampleJob(const SampleJobSpec& spec) {
-  const JobHeader header{spec.width, spec.height, spec.xPitchByte >= 0x80 ? spec.xPitchByte - 0x100 : spec.xPitchByte,
-                         spec.yPitch};
   PreviewWriter job;
   OverlayWriter overlay;
-  job.Begin(header);
-  overlay.Begin(header);
+  job.Begin(spec.header);
+  overlay.Begin(spec.header);
   switch (spec.kind) {
     case SampleJobSpec::kShowcase: Showcase(spec, job, overlay); break;
     case SampleJobSpec::kFullBed: FullBed(spec, job, overlay); break;

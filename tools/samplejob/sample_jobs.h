@@ -4,13 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "common/job_file/job_header.h"
+
 struct SampleJobSpec {
   enum Kind { kShowcase, kFullBed, kEdge } kind;
   std::string name;  // file name without ending; files are NAME.PRN and NAME.VCT
-  uint16_t width;
-  uint16_t height;
-  uint8_t xPitchByte;  // 0x80 and above: mirrored
-  uint8_t yPitch;
+  JobHeader header;
   uint32_t seed;
 };
 

@@ -70,8 +70,8 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header) {
-  if (!ReadPreviewHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, JobHeader* header) {
+  if (!ReadJobHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
   if (header->width == 0 || header->height == 0) {
     return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
   }
@@ -85,12 +85,13 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   RasterColumns columns;
   std::vector<uint8_t> columnMarks;
   PreviewContext context{in, state, observer, error, columns, columnMarks};
-  PreviewHeader header{state.headerWidth, state.headerHeight, 0, 0, state.mirrored};
+  // What was read of the header stays in the state, also when it is refused; a header cut
+  // short keeps the state's mirror flag.
+  JobHeader header{state.headerWidth, state.headerHeight, state.mirrored ? -1 : 0, 0};
   const int headerResult = ReadPreviewFileHeader(in, error, &header);
-  // What was read of the header stays in the state, also when it is refused.
-  state.headerWidth = header.width;
-  state.headerHeight = header.height;
-  state.mirrored = header.mirrored;
+  state.headerWidth = static_cast<uint16_t>(header.width);
+  state.headerHeight = static_cast<uint16_t>(header.height);
+  state.mirrored = header.mirrored();
   if (headerResult != 0) return -1;
 
   const PictureSize picture = FitPreviewPicture(state.headerWidth, state.headerHeight);
@@ -100,7 +101,7 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   state.pictureWidth = static_cast<uint16_t>(picture.width);
   state.pictureHeight = static_cast<uint16_t>(picture.height);
   if (!observer.CreateSurface(state)) return PreviewFailure(context, 0, "no surface for the picture");
-  SetScaleFactors(state, header.xPitch, header.yPitch);
+  SetScaleFactors(state, header.xPitchSize(), header.yPitch);
   observer.LayoutMonitor(state);
 
   RecordCounts localCounts;

@@ -11,14 +11,14 @@ bool OverlayFileName(const std::string& name, std::string* overlayName) {
   return true;
 }
 
-void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state) {
-  state.headerWidth = header.width;
-  state.headerHeight = header.height;
-  state.mirrored = header.mirrored;
+void SetOverlayScale(const JobHeader& header, int shownWidth, RenderState& state) {
+  state.headerWidth = static_cast<uint16_t>(header.width);
+  state.headerHeight = static_cast<uint16_t>(header.height);
+  state.mirrored = header.mirrored();
   // A header of width 0 leaves an empty picture area; its zoom is 0 rather than 0 / 0.
   state.zoom = header.width == 0 ? 0.0f : static_cast<float>(shownWidth) / static_cast<float>(header.width);
   const double tenth = 0.1f;
-  state.scaleX = static_cast<float>(header.xPitch * tenth * state.zoom);
+  state.scaleX = static_cast<float>(header.xPitchSize() * tenth * state.zoom);
   state.scaleY = static_cast<float>(header.yPitch * tenth * state.zoom);
 }
 

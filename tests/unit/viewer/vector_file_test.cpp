@@ -44,26 +44,25 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // with the products taken in double. Rounding after each product instead gives a
   // different scaleX in the first three rows and a different scaleY in the first two.
   const struct {
-    PreviewHeader header;
+    JobHeader header;
     int shownWidth;
     uint32_t zoom, scaleX, scaleY;
   } cases[] = {
-      {{632, 316, 3, 3, 0}, 400, 0x3F22067B, 0x3E426E2D, 0x3E426E2D},
-      {{429, 200, 3, 7, 1}, 400, 0x3F6EB1D4, 0x3E8F377F, 0x3F271615},
-      {{450, 100, 255, 10, 0}, 400, 0x3F638E39, 0x41B55556, 0x3F638E39},
-      {{401, 100, 128, 25, 1}, 400, 0x3F7F5C92, 0x414C4A0F, 0x401F99DB},
-      {{200, 100, 25, 5, 0}, 200, 0x3F800000, 0x40200000, 0x3F000000},
-      {{0, 100, 25, 5, 0}, 0, 0, 0, 0},
+      {{632, 316, 3, 3}, 400, 0x3F22067B, 0x3E426E2D, 0x3E426E2D},
+      {{429, 200, -3, 7}, 400, 0x3F6EB1D4, 0x3E8F377F, 0x3F271615},
+      {{450, 100, 255, 10}, 400, 0x3F638E39, 0x41B55556, 0x3F638E39},
+      {{401, 100, -128, 25}, 400, 0x3F7F5C92, 0x414C4A0F, 0x401F99DB},
+      {{200, 100, 25, 5}, 200, 0x3F800000, 0x40200000, 0x3F000000},
+      {{0, 100, 25, 5}, 0, 0, 0, 0},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.header.width << " pitches " << int{c.header.xPitch} << "/"
-                                    << int{c.header.yPitch});
+    SCOPED_TRACE(testing::Message() << c.header.width << " pitches " << c.header.xPitch << "/" << c.header.yPitch);
     RenderState state;
     SetOverlayScale(c.header, c.shownWidth, state);
     EXPECT_EQ(Bits(state.zoom), c.zoom);
     EXPECT_EQ(Bits(state.scaleX), c.scaleX);
     EXPECT_EQ(Bits(state.scaleY), c.scaleY);
-    EXPECT_EQ(state.mirrored, c.header.mirrored);
+    EXPECT_EQ(state.mirrored, c.header.mirrored() ? 1 : 0);
   }
 }
 
@@ -71,10 +70,10 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
   // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
   // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
-  const PreviewHeader big{800, 600, 10, 10, 0}, bigMirrored{800, 600, 10, 10, 1}, small{200, 100, 25, 5, 0};
-  const PreviewHeader fine{632, 316, 3, 3, 0}, fineMirrored{632, 316, 3, 3, 1};
+  const JobHeader big{800, 600, 10, 10}, bigMirrored{800, 600, -10, 10}, small{200, 100, 25, 5};
+  const JobHeader fine{632, 316, 3, 3}, fineMirrored{632, 316, -3, 3};
   const struct {
-    PreviewHeader header;
+    JobHeader header;
     int16_t x, y;
     int px, py;
   } cases[] = {
@@ -84,12 +83,13 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
       {fineMirrored, 79, 0, 385, 50},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.header.width << (c.header.mirrored ? " mirrored " : " ") << c.x << "," << c.y);
+    SCOPED_TRACE(testing::Message() << c.header.width << (c.header.mirrored() ? " mirrored " : " ") << c.x << ","
+                                    << c.y);
     RenderState state;
     const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
     SetOverlayScale(c.header, area.w, state);
     const std::vector<uint8_t> file = JobBytes(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
-    ByteCursor in(file.data() + kPreviewHeaderSize, file.size() - kPreviewHeaderSize);
+    ByteCursor in(file.data() + kJobHeaderSize, file.size() - kJobHeaderSize);
     PolylineRecord record;
     std::vector<VectorPoint> points;
     ASSERT_EQ(ReadPolylineRecord(in, &record), 0);

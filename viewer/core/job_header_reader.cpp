@@ -1,0 +1,17 @@
+// The 6-byte header of preview and overlay files.
+#include "viewer/core/job_header_reader.h"
+
+#include <cstdint>
+
+bool ReadJobHeader(ByteCursor& in, JobHeader* header) {
+  uint16_t size = 0;
+  if (!in.ReadU16(&size)) return false;
+  header->width = size;
+  if (!in.ReadU16(&size)) return false;
+  header->height = size;
+  uint8_t xPitchByte = 0, yPitch = 0;
+  if (!in.ReadU8(&xPitchByte) || !in.ReadU8(&yPitch)) return false;
+  header->xPitch = xPitchByte >= 0x80 ? xPitchByte - 0x100 : xPitchByte;
+  header->yPitch = yPitch;
+  return true;
+}
