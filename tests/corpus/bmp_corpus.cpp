@@ -171,6 +171,7 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("bfsize-plus-1", plain, F::kFileSize, [](Bytes& f) { Put(f, 2, static_cast<uint32_t>(f.size() + 1)); });
   bad("cut-short-bfsize-kept", plain, F::kFileSize, [](Bytes& f) { f.pop_back(); });
   bad("header-then-nothing", plain, F::kPixelData, [](Bytes& f) { f.resize(54), FixSize(f); });
+  bad("cut-in-info-header", plain, F::kHeaderSize, [](Bytes& f) { f.resize(44), FixSize(f); });
   bad("cut-after-header-size", plain, F::kHeaderSize, [](Bytes& f) { f.resize(18), FixSize(f); });
   bad("cut-in-palette", eight, F::kColourTable, [](Bytes& f) { f.resize(54 + 100), FixSize(f); });
   bad("core-cut-in-palette", with([](Spec& s) { s.headerSize = 12, s.bits = 8; }), F::kColourTable,
