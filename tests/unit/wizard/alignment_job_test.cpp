@@ -116,15 +116,12 @@ TEST(TestJob, WritesItsValuesIntoTheBlockAndNothingElse) {
   tuning.power1 = 455, tuning.speed = 370, tuning.lineLagTweak = -2;
   Recorder device;
   PrintTestJob(device, device, block.data(), tuning, {3937, 0}, "Engraver");
-  for (const auto& [offset, value] : {std::pair<size_t, uint16_t>{settings_offset::xResolution, 1000},
-                                      {settings_offset::yResolution, 1000},
-                                      {settings_offset::jobPower, 455},
-                                      {settings_offset::jobSpeed, 370},
-                                      {settings_offset::jobWord1542, 1},
-                                      {settings_offset::jobLineLag, 0xFFFE},
-                                      {settings_offset::jobWord1486, 0}})
-    PutU16(want.data(), offset, value);
-  PutU8(want.data(), settings_offset::jobByte1501, 0);
+  // Offsets as the driver lays the block out: resolutions, power, speed, word 1542, line
+  // lag, word 1486 (u16) and byte 1501.
+  const std::pair<size_t, uint16_t> written[] = {{312, 1000}, {314, 1000},    {156, 455}, {188, 370},
+                                                 {1542, 1},   {1488, 0xFFFE}, {1486, 0}};
+  for (const auto& [offset, value] : written) PutU16(want.data(), offset, value);
+  want[1501] = 0;
   EXPECT_EQ(block, want);
   EXPECT_EQ(std::make_pair(tuning.patternX, tuning.patternY), std::make_pair(4937, 420));
 }
