@@ -150,7 +150,8 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
 
 TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
   // A band larger than one piece of the file reader, records around it, a stray last byte;
-  // that file cut short, and an empty file.
+  // that file cut short; records at odd offsets, one across the end of the first piece; and
+  // an empty file.
   std::vector<uint8_t> rows(300000);
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
   const std::vector<uint8_t> whole = JobBytes(4000, 700, 10, 10)
@@ -159,8 +160,13 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
                                          .LineRuns(1, 650, {{0, 3000}})
                                          .U8(0xFA)
                                          .bytes();
+  JobBytes odd(64, 32, 10, 10);
+  odd.RasterBand({0, 0, 0, 8, 1, 1, 0, kRopSrcInvert}, {0x80});
+  for (int i = 0; i < 140000; ++i) odd.Empty();
+  odd.FilledRect(0, 1, 1, 2, 2, 0);
   const std::string name = ::testing::TempDir() + "preview_file_test.prn";
-  for (const std::vector<uint8_t>& bytes : {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000), {}}) {
+  for (const std::vector<uint8_t>& bytes :
+       {whole, std::vector<uint8_t>(whole.begin(), whole.begin() + 200000), odd.bytes(), {}}) {
     SCOPED_TRACE(bytes.size());
     std::ofstream(name, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
