@@ -212,6 +212,8 @@ std::vector<CorpusFile> BmpCorpus() {
   unconvertible("header-size-0", plain, F::kUnknownHeader, [](Bytes& f) { Put(f, 14, 0); });
   unconvertible("257-colours", with([](Spec& s) { s.bits = 8, s.colorsUsed = 257; }), F::kColourCount, [](Bytes&) {});
   unconvertible("width-0", plain, F::kDimensions, [](Bytes& f) { Put(f, 18, 0); });
+  unconvertible("width-0-no-pixel-data", plain, F::kDimensions,
+                [](Bytes& f) { Put(f, 18, 0), f.resize(54), FixSize(f); });
   unconvertible("width-negative", plain, F::kDimensions, [](Bytes& f) { Put(f, 18, static_cast<uint32_t>(-13)); });
   unconvertible("height-0", plain, F::kDimensions, [](Bytes& f) { Put(f, 22, 0); });
   unconvertible("rle8-100000-squared", rle8, F::kDimensions, [](Bytes& f) { Put(f, 18, 100000), Put(f, 22, 100000); });
