@@ -26,7 +26,7 @@ std::string First(std::initializer_list<std::string> reasons) {
 
 }  // namespace
 
-std::string CheckJobHeader(const JobHeader& h) {
+std::string CheckPreviewHeader(const PreviewHeader& h) {
   std::string reason = First(
       {Range("width", h.width, 1, 65535), Range("height", h.height, 1, 65535), Range("y pitch", h.yPitch, 1, 255)});
   if (reason.empty() && (h.xPitch == 0 || h.xPitch < -128 || h.xPitch > 127)) {
@@ -44,9 +44,9 @@ bool JobFileWriter::Started(const char* record) {
   return begun_ || Refuse(std::string(record) + ": the header is not written yet");
 }
 
-bool JobFileWriter::Begin(const JobHeader& header) {
+bool JobFileWriter::Begin(const PreviewHeader& header) {
   if (begun_) return Refuse("header: written already");
-  const std::string reason = CheckJobHeader(header);
+  const std::string reason = CheckPreviewHeader(header);
   if (!reason.empty()) return Refuse(reason);
   out_ = JobBytes(static_cast<uint16_t>(header.width), static_cast<uint16_t>(header.height),
                   static_cast<uint8_t>(header.xPitch), static_cast<uint8_t>(header.yPitch));

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "common/job_file/job_encoding.h"
-#include "common/job_file/job_header.h"
+#include "common/job_file/preview_header.h"
 
 constexpr int kJobPenCount = 8;
 
@@ -60,13 +60,13 @@ struct OverlayPolyline {
 };
 
 // Empty when the header can be written, else why not.
-std::string CheckJobHeader(const JobHeader& header);
+std::string CheckPreviewHeader(const PreviewHeader& header);
 
 // What both writers share: the header, the bytes written and the first refusal.
 class JobFileWriter {
  public:
   // The header comes first and once; records before it are refused.
-  bool Begin(const JobHeader& header);
+  bool Begin(const PreviewHeader& header);
 
   const std::vector<uint8_t>& bytes() const { return out_.bytes(); }
   // The first refusal, empty when every call succeeded.

@@ -17,7 +17,7 @@ using Fields = std::vector<long long>;
 using Records = std::vector<Fields>;
 
 // The writer's records and the readers' fields share their names, so one builder serves both.
-Fields FieldsOfHeader(const JobHeader& h) { return {h.width, h.height, h.xPitch, h.yPitch}; }
+Fields FieldsOfHeader(const PreviewHeader& h) { return {h.width, h.height, h.xPitch, h.yPitch}; }
 
 template <typename Band>
 Fields FieldsOfBand(const Band& b, const uint8_t* rows, size_t size) {
@@ -109,7 +109,7 @@ std::string Write(Writer& writer, Input& in, bool begun, Fields fields, Records*
 std::string ReadPreview(const std::vector<uint8_t>& file, Records* records) {
   ByteCursor in(file.data(), file.size());
   PreviewError error;
-  JobHeader header;
+  PreviewHeader header;
   if (ReadPreviewFileHeader(in, &error, &header) != 0) return error.reason;
   records->push_back(FieldsOfHeader(header));
   for (int16_t tag; in.ReadI16(&tag);) {
@@ -144,8 +144,8 @@ std::string ReadPreview(const std::vector<uint8_t>& file, Records* records) {
 
 std::string ReadOverlay(const std::vector<uint8_t>& file, Records* records) {
   ByteCursor in(file.data(), file.size());
-  JobHeader header;
-  if (!ReadJobHeader(in, &header)) return "overlay header cut short";
+  PreviewHeader header;
+  if (!ReadPreviewHeader(in, &header)) return "overlay header cut short";
   records->push_back(FieldsOfHeader(header));
   for (PolylineRecord p; in.remaining() > 0;) {
     if (ReadPolylineRecord(in, &p) != 0) return "polyline " + std::to_string(records->size()) + " unreadable";
@@ -159,8 +159,8 @@ std::string ReadOverlay(const std::vector<uint8_t>& file, Records* records) {
 std::string JobRoundTrip(const uint8_t* data, size_t size) {
   Input in(data, size);
   const bool mirrored = in.Byte() % 2;
-  JobHeader header{in.Value(1, 65535), in.Value(1, 65535), mirrored ? -in.Value(1, 128) : in.Value(1, 127),
-                   in.Value(1, 255)};
+  PreviewHeader header{in.Value(1, 65535), in.Value(1, 65535), mirrored ? -in.Value(1, 128) : in.Value(1, 127),
+                       in.Value(1, 255)};
   PreviewWriter preview;
   OverlayWriter overlay;
   const bool begun = preview.Begin(header);

@@ -59,7 +59,7 @@ std::string HexLines(const std::vector<uint8_t>& bytes, size_t from, size_t to) 
 
 ExampleJob BuildExampleJob(bool mirrored) {
   ExampleJob job;
-  const JobHeader header{64, 32, mirrored ? -10 : 10, 10};
+  const PreviewHeader header{64, 32, mirrored ? -10 : 10, 10};
   PreviewWriter preview;
   OverlayWriter overlay;
   Record(job, preview, job.previewDump,

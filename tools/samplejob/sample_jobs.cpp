@@ -17,7 +17,7 @@ struct Extent {
 };
 
 Extent FileExtent(const SampleJobSpec& spec) {
-  const JobHeader& h = spec.header;
+  const PreviewHeader& h = spec.header;
   return {std::min(32767, h.width * 10 / std::max(1, h.xPitchSize())),
           std::min(32767, h.height * 10 / std::max(1, h.yPitch))};
 }

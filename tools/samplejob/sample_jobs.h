@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "common/job_file/job_header.h"
+#include "common/job_file/preview_header.h"
 
 struct SampleJobSpec {
   enum Kind { kShowcase, kFullBed, kEdge } kind;
   std::string name;  // file name without ending; files are NAME.PRN and NAME.VCT
-  JobHeader header;
+  PreviewHeader header;
   uint32_t seed;
 };
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "viewer/core/byte_cursor.h"
-#include "viewer/core/job_header_reader.h"
+#include "viewer/core/preview_header_reader.h"
 #include "viewer/core/render_observer.h"
 #include "viewer/core/render_state.h"
 
@@ -39,9 +39,9 @@ struct PictureSize {
 };
 PictureSize FitPreviewPicture(int width, int height);
 
-// Decodes a preview file's header (ReadJobHeader) and checks it: 0, or -1 with the
+// Decodes a preview file's header (ReadPreviewHeader) and checks it: 0, or -1 with the
 // failure recorded in `error`.
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, JobHeader* header);
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header);
 
 // Renders the preview held in `data`; 0 on success, -1 on failure (error filled when given).
 // On return, success or failure, the picture may exist in `state`.

@@ -1,4 +1,4 @@
-// The VectorFile beside a preview file: a JobHeader, then polylines in pen colours,
+// The VectorFile beside a preview file: a PreviewHeader, then polylines in pen colours,
 // and where their points land in a picture area of a window.
 #pragma once
 #include <cstddef>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "viewer/core/byte_cursor.h"
-#include "viewer/core/job_header_reader.h"
+#include "viewer/core/preview_header_reader.h"
 #include "viewer/core/picture_area.h"
 #include "viewer/core/render_state.h"
 
@@ -19,7 +19,7 @@ bool OverlayFileName(const std::string& name, std::string* overlayName);
 // scaleX and scaleY for a picture area `shownWidth` pixels wide: zoom is the quotient in
 // single precision, and each scale factor is pitch x 0.1f x zoom formed in double
 // precision and rounded to single precision once.
-void SetOverlayScale(const JobHeader& header, int shownWidth, RenderState& state);
+void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state);
 
 struct FilePoint {
   int16_t x;

@@ -68,8 +68,8 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
   FileSource source;
   if (!source.Open(overlayName.c_str())) return -1;
   ByteCursor file(source);
-  JobHeader header;
-  if (!ReadJobHeader(file, &header)) return -1;
+  PreviewHeader header;
+  if (!ReadPreviewHeader(file, &header)) return -1;
   HWND window = TargetWindow(rect);
   if (!window) return -1;
   ScopedWindowDc windowDc(window);

@@ -13,7 +13,7 @@ namespace {
 bool Write(PreviewWriter& w, const RasterBandRecord& r) { return w.RasterBand(r); }
 bool Write(PreviewWriter& w, const FilledRectRecord& r) { return w.FilledRect(r); }
 bool Write(PreviewWriter& w, const LineRunsRecord& r) { return w.LineRuns(r); }
-bool Write(PreviewWriter& w, const JobHeader& h) { return w.Begin(h); }
+bool Write(PreviewWriter& w, const PreviewHeader& h) { return w.Begin(h); }
 bool Write(OverlayWriter& w, const OverlayPolyline& p) { return w.Polyline(p); }
 
 // Why a writer that has written a good header refuses `record`; "written" when any of it was.
@@ -21,7 +21,7 @@ template <typename Writer = PreviewWriter, typename Record>
 std::string Refusal(const Record& record) {
   Writer writer;
   writer.Begin({64, 32, 10, 10});
-  return Write(writer, record) || writer.bytes().size() != kJobHeaderSize ? "written" : writer.error();
+  return Write(writer, record) || writer.bytes().size() != kPreviewHeaderSize ? "written" : writer.error();
 }
 
 RasterBandRecord Band(int pen, int rowCount, int bytesPerRow, size_t rows) {
@@ -42,7 +42,7 @@ TEST(JobWriter, RandomJobsComeBackFieldForFieldAndRenderToTheEnd) {
 }
 
 TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
-  EXPECT_EQ(Refusal(JobHeader{64, 32, 10, 10}), "header: written already");
+  EXPECT_EQ(Refusal(PreviewHeader{64, 32, 10, 10}), "header: written already");
   EXPECT_EQ(Refusal(FilledRectRecord{0, 0, 0, 1, 1, 8}), "filled rectangle: pen 8 is not within 0..7");
   EXPECT_EQ(Refusal(FilledRectRecord{0, 65536, 0, 1, 1, 0}), "filled rectangle: left 65536 is not within 0..65535");
   EXPECT_EQ(Refusal(FilledRectRecord{-1, 0, 0, 1, 1, 0}), "filled rectangle: originY -1 is not within 0..65535");
@@ -63,7 +63,7 @@ TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
   EXPECT_EQ(Refusal<OverlayWriter>(OverlayPolyline{0, std::vector<OverlayPoint>(65536)}),
             "polyline: point count 65536 is not within 0..65535");
 
-  for (const auto& [header, reason] : std::vector<std::pair<JobHeader, std::string>>{
+  for (const auto& [header, reason] : std::vector<std::pair<PreviewHeader, std::string>>{
            {{0, 1, 10, 10}, "width 0 is not within 1..65535"},
            {{1, 65536, 10, 10}, "height 65536 is not within 1..65535"},
            {{1, 1, 10, 0}, "y pitch 0 is not within 1..255"},

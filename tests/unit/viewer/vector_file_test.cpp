@@ -45,7 +45,7 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // with the products taken in double. Rounding after each product instead gives a
   // different scaleX in the first three rows and a different scaleY in the first two.
   const struct {
-    JobHeader header;
+    PreviewHeader header;
     int shownWidth;
     uint32_t zoom, scaleX, scaleY;
   } cases[] = {
@@ -71,10 +71,10 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
   // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
   // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
-  const JobHeader big{800, 600, 10, 10}, bigMirrored{800, 600, -10, 10}, small{200, 100, 25, 5};
-  const JobHeader fine{632, 316, 3, 3}, fineMirrored{632, 316, -3, 3};
+  const PreviewHeader big{800, 600, 10, 10}, bigMirrored{800, 600, -10, 10}, small{200, 100, 25, 5};
+  const PreviewHeader fine{632, 316, 3, 3}, fineMirrored{632, 316, -3, 3};
   const struct {
-    JobHeader header;
+    PreviewHeader header;
     int16_t x, y;
     int px, py;
   } cases[] = {
@@ -90,7 +90,7 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
     const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
     SetOverlayScale(c.header, area.w, state);
     const std::vector<uint8_t> file = JobBytes(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
-    ByteCursor in(file.data() + kJobHeaderSize, file.size() - kJobHeaderSize);
+    ByteCursor in(file.data() + kPreviewHeaderSize, file.size() - kPreviewHeaderSize);
     PolylineRecord record;
     std::vector<VectorPoint> points;
     ASSERT_EQ(ReadPolylineRecord(in, &record), 0);

@@ -1,9 +1,9 @@
 // The 6-byte header of preview and overlay files.
-#include "viewer/core/job_header_reader.h"
+#include "viewer/core/preview_header_reader.h"
 
 #include <cstdint>
 
-bool ReadJobHeader(ByteCursor& in, JobHeader* header) {
+bool ReadPreviewHeader(ByteCursor& in, PreviewHeader* header) {
   uint16_t size = 0;
   if (!in.ReadU16(&size)) return false;
   header->width = size;

@@ -4,10 +4,10 @@
 #pragma once
 #include <cstddef>
 
-constexpr size_t kJobHeaderSize = 6;
+constexpr size_t kPreviewHeaderSize = 6;
 
 // The ranges are what the writer takes; the viewer reads any stored value.
-struct JobHeader {
+struct PreviewHeader {
   int width = 0;    // 1 to 65535 pixels
   int height = 0;   // 1 to 65535 pixels
   int xPitch = 10;  // 1 to 127, or -1 to -128 (mirrored)
