@@ -46,6 +46,10 @@ TEST(MonitorLayout, WindowKeepsItsTopAndCentreAndRowsAreScaled) {
     EXPECT_EQ(std::vector<int>({p.left, p.top, p.width, p.height}),
               std::vector<int>({e.left, e.top, e.width, e.height}));
   }
+  // The overlay at the end of a job goes to the window's edges moved inward.
+  const ScreenRect overlay = OverlayRect({100, 50, 600, 400});
+  EXPECT_EQ(std::vector<int>({overlay.left, overlay.top, overlay.right, overlay.bottom}),
+            std::vector<int>({102, 60, 590, 382}));
   EXPECT_EQ(MonitorImageTop({0, 10, 500, 329}, 241), 39);
   EXPECT_EQ(MonitorImageTop({0, 0, 500, 99}, 103), -1);
   RenderState state;
