@@ -116,7 +116,7 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
       {"tag -3", JobBytes(job).Empty().U16(0xFFFD).bytes(), 8, "unknown record tag -3"},
       {"rect cut short", Cut(JobBytes(job).FilledRect(1, 2, 3, 4, 5, 6).bytes(), 1), 8, "filled rectangle cut short"},
       {"rect pen 8", JobBytes(job).FilledRect(1, 2, 3, 4, 5, 8).bytes(), 18, "pen 8 is not below 8"},
-      {"runs pen 9", JobBytes(job).LineRunsHeader(1, 9, 0).bytes(), 10, "pen 9 is not below 8"},
+      {"runs pen 8", JobBytes(job).LineRunsHeader(1, 8, 0).bytes(), 10, "pen 8 is not below 8"},
       {"runs head cut short", Cut(JobBytes(job).LineRunsHeader(1, 0, 0).bytes(), 1), 8, "line runs header cut short"},
       {"segment cut short", Cut(JobBytes(job).LineRuns(0, 1, {{1, 2}, {3, 4}}).bytes(), 1), 20,
        "line segment 2 of 2 cut short"},
