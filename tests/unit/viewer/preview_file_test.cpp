@@ -150,8 +150,8 @@ TEST(PreviewFile, EachBadInputFailsAtItsOffset) {
 
 TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
   // A band larger than one piece of the file reader, records around it, a stray last byte;
-  // that file cut short; records at odd offsets, one across the end of the first piece; and
-  // an empty file.
+  // that file cut short; records at odd offsets up to a rectangle whose last field starts on
+  // the last byte of the first piece (256 KiB) and ends the file; and an empty file.
   std::vector<uint8_t> rows(300000);
   for (size_t i = 0; i < rows.size(); ++i) rows[i] = static_cast<uint8_t>(i * 2654435761u >> 13);
   const std::vector<uint8_t> whole = JobBytes(4000, 700, 10, 10)
@@ -162,7 +162,7 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
                                          .bytes();
   JobBytes odd(64, 32, 10, 10);
   odd.RasterBand({0, 0, 0, 8, 1, 1, 0, kRopSrcInvert}, {0x80});
-  for (int i = 0; i < 140000; ++i) odd.Empty();
+  for (int i = 0; i < 131052; ++i) odd.Empty();
   odd.FilledRect(0, 1, 1, 2, 2, 0);
   const std::string name = ::testing::TempDir() + "preview_file_test.prn";
   for (const std::vector<uint8_t>& bytes :
