@@ -19,9 +19,6 @@ bool OffscreenPicture::Create(HDC reference, int width, int height) {
 void ReleasePicture() { g_handles.offscreen.Release(); }
 
 void PumpMessages(HWND window) {
-  // Rendering pumps for every new picture row, and the queue is nearly always empty then:
-  // asking for its status is one cheap call, an empty PeekMessageA several.
-  if (HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0) return;
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (!IsDialogMessageA(window, &msg)) {
