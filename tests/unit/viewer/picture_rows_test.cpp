@@ -21,8 +21,9 @@ TEST(PictureRows, WhiteRunsAndCopiedRows) {
   for (const PixelRun& run : WhiteRuns(row, 6)) runs += std::to_string(run.x) + "+" + std::to_string(run.length) + " ";
   EXPECT_EQ(runs, "0+1 2+2 5+1 ");
 
-  const std::vector<uint8_t> source = {1, 2, 3, 9, 4, 5, 6, 9};
-  std::vector<uint8_t> target(10, 7);
+  // Two of three rows: the third stays as it was.
+  const std::vector<uint8_t> source = {1, 2, 3, 9, 4, 5, 6, 9, 8, 8, 8, 9};
+  std::vector<uint8_t> target(15, 7);
   CopyRows(source.data(), 4, target.data(), 5, 3, 2);
-  EXPECT_EQ(target, std::vector<uint8_t>({1, 2, 3, 0, 0, 4, 5, 6, 0, 0}));
+  EXPECT_EQ(target, std::vector<uint8_t>({1, 2, 3, 0, 0, 4, 5, 6, 0, 0, 7, 7, 7, 7, 7}));
 }
