@@ -88,8 +88,13 @@ bool MonitorGrown(HWND monitor) {
   const int imageHeight = area.bottom - area.top - 19;
   const ScreenImage client = CaptureClient(monitor);
   const int y = MonitorImageTop(area, imageHeight) + imageHeight / 4;
-  for (int x = kMonitorImageLeft; y >= 0 && y < client.height && x < client.width - 12; ++x) {
-    if (client.At(x, y) != 0xFFFFFF) return true;
+  if (y < 0 || y >= client.height || client.width <= kMonitorImageLeft) return false;
+  // Until the window is painted on the screen its client area shows the dialog's background,
+  // which is not white either: the frame left of the image must be there first.
+  const uint32_t background = client.At(1, y);
+  if (client.At(kMonitorImageLeft - 1, y) == background) return false;
+  for (int x = kMonitorImageLeft; x < client.width - 12; ++x) {
+    if (client.At(x, y) != 0xFFFFFF && client.At(x, y) != background) return true;
   }
   return false;
 }
