@@ -104,7 +104,8 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
 
 TEST(VectorFile, OverlayIsCutToItsArea) {
   // 200 x 100 at pitch 10 in 400 x 300: the area is 200 x 100 at (100, 100). Two lines right
-  // across it, and four slants that leave it across each edge along their minor axis.
+  // across it, four slants that leave it across each edge along their minor axis, and a line
+  // of one step.
   const std::vector<uint8_t> file = JobBytes(200, 100, 10, 10)
                                         .Polyline(4, {{-60, 50}, {260, 50}})
                                         .Polyline(4, {{50, -60}, {50, 160}})
@@ -112,6 +113,7 @@ TEST(VectorFile, OverlayIsCutToItsArea) {
                                         .Polyline(1, {{0, 10}, {200, -10}})
                                         .Polyline(1, {{10, 0}, {-10, 100}})
                                         .Polyline(1, {{190, 0}, {210, 100}})
+                                        .Polyline(1, {{10, 10}, {11, 10}})
                                         .bytes();
   MemoryPicture picture;
   ASSERT_TRUE(picture.Create(400, 300));
@@ -121,6 +123,7 @@ TEST(VectorFile, OverlayIsCutToItsArea) {
   Pixels across, outside;
   for (int i = 100; i < 300; ++i) across.insert({i, 150});
   for (int i = 100; i < 200; ++i) across.insert({150, i});
+  across.insert({110, 110});  // a line of one step draws its start
   const Pixels drawn = DrawnPixels(picture);
   for (const auto& [x, y] : drawn) {
     if (x < 100 || x >= 300 || y < 100 || y >= 200) outside.insert({x, y});

@@ -36,7 +36,7 @@ TEST(PageFields, SpeedTextClampsAndSteps) {
 
 TEST(PageFields, LettersAToUStandForMinusTenToTen) {
   EXPECT_EQ(LetterText(10), "U");
-  const std::pair<const char*, int32_t> reads[] = {{"k", 0}, {"A", -10}, {"u", 10}, {"UV", 10}, {"V", 3},
-                                                   {"7", 3}, {"", 3},    {" K", 3}, {"\xE1", 3}};
+  const std::pair<const char*, int32_t> reads[] = {{"k", 0}, {"A", -10}, {"a", -10}, {"u", 10}, {"UV", 10},
+                                                   {"V", 3}, {"7", 3},   {"", 3},    {" K", 3}, {"\xE1", 3}};
   for (const auto& [text, want] : reads) EXPECT_EQ(TweakFromLetterText(text, 3), want) << text;
 }
