@@ -184,6 +184,8 @@ std::vector<CorpusFile> BmpCorpus() {
   bad("profile-past-end", with([](Spec& s) { s.headerSize = 124, s.embeddedProfile = true; }), F::kColourTable,
       [](Bytes& f) { Put(f, 14 + 112, static_cast<uint32_t>(f.size() - 14)); });
   bad("cut-in-pixels", plain, F::kPixelData, [](Bytes& f) { f.resize(f.size() - 5), FixSize(f); });
+  bad("1bpp-33-wide-cut-by-one", with([](Spec& s) { s.bits = 1, s.width = 33, s.height = 5; }), F::kPixelData,
+      [](Bytes& f) { f.pop_back(), FixSize(f); });
   bad("16000-squared-no-data", plain, F::kPixelData, [](Bytes& f) { Put(f, 18, 16000), Put(f, 22, 16000); });
   bad("30000-squared-no-data", plain, F::kPixelData, [](Bytes& f) { Put(f, 18, 30000), Put(f, 22, 30000); });
   bad("height-int-min", plain, F::kPixelData, [](Bytes& f) { Put(f, 22, 0x80000000u); });
