@@ -10,6 +10,8 @@
 #include "viewer/core/preview_records.h"
 #include "viewer/core/vector_file.h"
 
+using namespace qex;
+
 namespace {
 
 // A header, or a record as its tag (preview records only) and its fields in file order.
@@ -93,16 +95,19 @@ RasterBandRecord Band(Input& in) {
   return b;
 }
 
-// Exactly the calls with a value outside must be refused, with a reason and nothing written.
+// Exactly the calls with a value outside, and every call after them, must be refused; the
+// first refusal names the record's index, and none writes anything.
 template <typename Writer, typename Call>
-std::string Write(Writer& writer, Input& in, bool begun, Fields fields, Records* written, Call call) {
+std::string Write(Writer& writer, Input& in, Fields fields, Records* written, Call call) {
   const size_t before = writer.bytes().size();
-  const bool valid = !in.TookOutside() && begun;
+  const std::string earlier = writer.error();
+  const bool valid = !in.TookOutside() && earlier.empty();
   const bool accepted = call();
   if (accepted != valid) return accepted ? "a value out of range was accepted" : "refused: " + writer.error();
-  if (!accepted && (writer.bytes().size() != before || writer.error().empty())) return "refused, but not cleanly";
-  if (accepted) written->push_back(std::move(fields));
-  return {};
+  if (accepted) return written->push_back(std::move(fields)), "";
+  const std::string index = "record " + std::to_string(written->size() - 1) + ": ";
+  const bool named = earlier.empty() ? writer.error().rfind(index, 0) == 0 : writer.error() == earlier;
+  return writer.bytes().size() == before && named ? "" : "refused, but not cleanly: " + writer.error();
 }
 
 // The preview's header and records as the viewer's readers see them; it must render to the end.
@@ -173,28 +178,28 @@ std::string JobRoundTrip(const uint8_t* data, size_t size) {
     switch (in.Byte() % 5) {
       case 0: {
         const RasterBandRecord b = Band(in);
-        failure = Write(preview, in, begun, FieldsOfBand(b, b.rows.data(), b.rows.size()), &written,
+        failure = Write(preview, in, FieldsOfBand(b, b.rows.data(), b.rows.size()), &written,
                         [&] { return preview.RasterBand(b); });
         break;
       }
       case 1: {
         const FilledRectRecord r{in.Value(0, 65535), in.Value(0, 65535), in.Value(0, 65535),
                                  in.Value(0, 65535), in.Value(0, 65535), in.Value(0, 7)};
-        failure = Write(preview, in, begun, FieldsOfRect(r), &written, [&] { return preview.FilledRect(r); });
+        failure = Write(preview, in, FieldsOfRect(r), &written, [&] { return preview.FilledRect(r); });
         break;
       }
       case 2: {
         LineRunsRecord r{in.Value(0, 7), in.Value(-32768, 32767), std::vector<LineSegment>(in.Byte() % 8)};
         for (LineSegment& s : r.segments) s = {in.Value(-32768, 32767), in.Value(-32768, 32767)};
-        failure = Write(preview, in, begun, FieldsOfRuns(r.pen, r.rowY, r.segments), &written,
-                        [&] { return preview.LineRuns(r); });
+        failure =
+            Write(preview, in, FieldsOfRuns(r.pen, r.rowY, r.segments), &written, [&] { return preview.LineRuns(r); });
         break;
       }
-      case 3: failure = Write(preview, in, begun, {kTagEmptyRecord}, &written, [&] { return preview.Empty(); }); break;
+      case 3: failure = Write(preview, in, {kTagEmptyRecord}, &written, [&] { return preview.Empty(); }); break;
       default: {
         OverlayPolyline p{in.Value(0, 7), std::vector<OverlayPoint>(in.Byte() % 16)};
         for (OverlayPoint& point : p.points) point = {in.Value(-32768, 32767), in.Value(-32768, 32767)};
-        failure = Write(overlay, in, begun, FieldsOfPolyline(p), &polylines, [&] { return overlay.Polyline(p); });
+        failure = Write(overlay, in, FieldsOfPolyline(p), &polylines, [&] { return overlay.Polyline(p); });
         break;
       }
     }

@@ -48,7 +48,7 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
 }  // namespace
 
 int DrawOverlayIntoPicture(ByteCursor& in, MemoryPicture& picture, RenderState& state) {
-  PreviewHeader header;
+  qex::PreviewHeader header;
   if (!ReadPreviewHeader(in, &header)) return -1;
   const PictureArea area = PlacePicture(header.width, header.height, picture.width(), picture.height());
   SetOverlayScale(header, area.w, state);

@@ -70,7 +70,7 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header) {
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header) {
   if (!ReadPreviewHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
   if (header->width == 0 || header->height == 0) {
     return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
@@ -87,7 +87,7 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   PreviewContext context{in, state, observer, error, columns, columnMarks};
   // What was read of the header stays in the state, also when it is refused; a header cut
   // short keeps the state's mirror flag.
-  PreviewHeader header{state.headerWidth, state.headerHeight, state.mirrored ? -1 : 0, 0};
+  qex::PreviewHeader header{state.headerWidth, state.headerHeight, state.mirrored ? -1 : 0, 0};
   const int headerResult = ReadPreviewFileHeader(in, error, &header);
   state.headerWidth = static_cast<uint16_t>(header.width);
   state.headerHeight = static_cast<uint16_t>(header.height);

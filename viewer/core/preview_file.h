@@ -41,7 +41,7 @@ PictureSize FitPreviewPicture(int width, int height);
 
 // Decodes a preview file's header (ReadPreviewHeader) and checks it: 0, or -1 with the
 // failure recorded in `error`.
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header);
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header);
 
 // Renders the preview held in `data`; 0 on success, -1 on failure (error filled when given).
 // On return, success or failure, the picture may exist in `state`.

@@ -11,7 +11,7 @@ bool OverlayFileName(const std::string& name, std::string* overlayName) {
   return true;
 }
 
-void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state) {
+void SetOverlayScale(const qex::PreviewHeader& header, int shownWidth, RenderState& state) {
   state.headerWidth = static_cast<uint16_t>(header.width);
   state.headerHeight = static_cast<uint16_t>(header.height);
   state.mirrored = header.mirrored();

@@ -19,7 +19,7 @@ bool OverlayFileName(const std::string& name, std::string* overlayName);
 // scaleX and scaleY for a picture area `shownWidth` pixels wide: zoom is the quotient in
 // single precision, and each scale factor is pitch x 0.1f x zoom formed in double
 // precision and rounded to single precision once.
-void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state);
+void SetOverlayScale(const qex::PreviewHeader& header, int shownWidth, RenderState& state);
 
 struct FilePoint {
   int16_t x;

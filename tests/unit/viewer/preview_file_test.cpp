@@ -12,6 +12,8 @@
 
 #include "recording_observer.h"
 
+using namespace qex;
+
 namespace {
 
 uint32_t Bits(float value) {

@@ -14,6 +14,8 @@
 #include "viewer/core/overlay_picture.h"
 #include "viewer/core/vector_file.h"
 
+using namespace qex;
+
 namespace {
 
 uint32_t Bits(float value) {
