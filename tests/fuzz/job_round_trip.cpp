@@ -117,27 +117,24 @@ std::string ReadPreview(const std::vector<uint8_t>& file, Records* records) {
   PreviewHeader header;
   if (ReadPreviewFileHeader(in, &error, &header) != 0) return error.reason;
   records->push_back(FieldsOfHeader(header));
-  for (int16_t tag; in.ReadI16(&tag);) {
-    if (tag == kTagRasterBand) {
-      RasterBandFields b;
-      if (ReadRasterBand(in, &error, &b) != 0) return error.reason;
-      records->push_back(FieldsOfBand(b, b.rows, static_cast<size_t>(b.rowCount) * b.bytesPerRow));
-    } else if (tag == kTagFilledRect) {
-      FilledRectFields r;
-      if (ReadFilledRect(in, &error, &r) != 0) return error.reason;
-      records->push_back(FieldsOfRect(r));
-    } else if (tag == kTagLineRuns) {
-      LineRunsFields r;
-      if (ReadLineRunsHead(in, &error, &r) != 0) return error.reason;
-      std::vector<LineSegmentFields> segments(std::max(0, r.count - 1));
+  PreviewRecordHead head;
+  for (int next; (next = ReadRecordHead(in, &error, &head)) != 0;) {
+    if (next < 0) return error.reason;
+    if (head.tag == kTagRasterBand) {
+      const RasterBandFields& b = head.band;
+      const uint8_t* rows = nullptr;
+      if (!in.Take(static_cast<size_t>(b.rowCount) * b.bytesPerRow, &rows)) return "the band's rows cut short";
+      records->push_back(FieldsOfBand(b, rows, static_cast<size_t>(b.rowCount) * b.bytesPerRow));
+    } else if (head.tag == kTagFilledRect) {
+      records->push_back(FieldsOfRect(head.rect));
+    } else if (head.tag == kTagLineRuns) {
+      std::vector<LineSegmentFields> segments(std::max(0, head.runs.count - 1));
       for (size_t i = 0; i < segments.size(); ++i) {
-        if (ReadLineSegment(in, &error, r, static_cast<int>(i) + 1, &segments[i]) != 0) return error.reason;
+        if (ReadLineSegment(in, &error, head.runs, static_cast<int>(i) + 1, &segments[i]) != 0) return error.reason;
       }
-      records->push_back(FieldsOfRuns(r.pen, r.rowY, segments));
-    } else if (tag == kTagEmptyRecord) {
-      records->push_back({tag});
+      records->push_back(FieldsOfRuns(head.runs.pen, head.runs.rowY, segments));
     } else {
-      return "unknown tag " + std::to_string(tag);
+      records->push_back({head.tag});
     }
   }
   if (in.remaining() != 0) return "a stray byte after the last record";

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -11,6 +12,8 @@
 #include <vector>
 
 #include "recording_observer.h"
+#include "viewer/core/file_source.h"
+#include "viewer/core/overlay_picture.h"
 
 using namespace qex;
 
@@ -184,4 +187,51 @@ TEST(PreviewFile, FileReadInPiecesRendersAsTheBytesInMemory) {
   Rendered missing;
   EXPECT_EQ(ReadPreviewFile(name.c_str(), missing.state, missing.observer, &missing.error), -1);
   EXPECT_EQ(missing.error.reason, "cannot open the file");
+}
+
+TEST(PreviewFile, HugeSparseFilesAreReadUpToTheirDamagedRecord) {
+  // Over 4 GiB, sparse, so that making them is quick: records, a damaged one, then a hole and
+  // a last byte. Their size in 32 bits would be 17 bytes, shorter than the records.
+  const int64_t size = (int64_t{1} << 32) + 17;
+  const struct {
+    const char* name;
+    bool overlay;
+    std::vector<uint8_t> bytes;
+    uint64_t offset;
+    Pixels drawn;  // besides row 5 from x 0 to 3
+  } files[] = {
+      {"huge.PRN", false,
+       Job().FilledRect(0, 1, 1, 3, 3, 2).LineRuns(1, 5, {{0, 4}}).FilledRect(0, 0, 0, 1, 1, 8).bytes(), 46,
+       Box(1, 1, 3, 3)},
+      {"huge.VCT", true, Job().Polyline(1, {{0, 5}, {4, 5}}).Polyline(8, {}).bytes(), 18, {}},
+  };
+  for (const auto& f : files) {
+    SCOPED_TRACE(f.name);
+    const std::string name = testing::TempDir() + f.name;
+    {
+      std::ofstream file(name, std::ios::binary);
+      file.write(reinterpret_cast<const char*>(f.bytes.data()), static_cast<std::streamsize>(f.bytes.size()));
+      file.seekp(size - 1).put(0);
+      ASSERT_TRUE(file.good());
+    }
+    const auto start = std::chrono::steady_clock::now();
+    Rendered r;
+    if (f.overlay) {
+      FileSource source;
+      ASSERT_TRUE(source.Open(name.c_str()));
+      ByteCursor in(source);
+      ASSERT_TRUE(r.state.picture.Create(20, 20));
+      r.result = DrawOverlayIntoPicture(in, r.state.picture, r.state, &r.error);
+    } else {
+      r.result = ReadPreviewFile(name.c_str(), r.state, r.observer, &r.error);
+    }
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    std::remove(name.c_str());
+    EXPECT_EQ(std::make_tuple(r.result, r.error.offset, r.error.reason),
+              std::make_tuple(-1, f.offset, std::string("pen 8 is not below 8")));
+    Pixels drawn = f.drawn;
+    for (int x = 0; x < 4; ++x) drawn.insert({x, 5});
+    EXPECT_EQ(DrawnPixels(r.state.picture), drawn);
+    EXPECT_LT(elapsed, std::chrono::seconds(1));
+  }
 }

@@ -10,7 +10,6 @@
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
-#include "viewer/core/file_source.h"
 #include "viewer/core/overlay_picture.h"
 #include "viewer/core/vector_file.h"
 
@@ -153,21 +152,4 @@ TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
     EXPECT_EQ(DrawOverlayIntoPicture(in, picture, state), -1);
     EXPECT_EQ(DrawnPixels(picture), (Pixels{{0, 0}, {1, 0}}));
   }
-}
-
-TEST(VectorFile, OverlayOfTwoGibibytesIsNotOpened) {
-  // Sparse, so that making them is quick; a reader that went through one would take minutes.
-  // The last byte at `last`: 2 GiB - 1 bytes still open, 2 GiB do not.
-  const std::string name = testing::TempDir() + "two-gibibytes.VCT";
-  for (const long last : {0x7FFFFFFEL, 0x7FFFFFFFL}) {
-    {
-      std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(name.c_str(), "wb"), std::fclose);
-      ASSERT_TRUE(file);
-      ASSERT_EQ(std::fseek(file.get(), last, SEEK_SET), 0);
-      ASSERT_NE(std::fputc(0, file.get()), EOF);
-    }
-    FileSource source;
-    EXPECT_EQ(source.Open(name.c_str()), last < 0x7FFFFFFF) << "last byte at " << last;
-  }
-  std::remove(name.c_str());
 }
