@@ -11,6 +11,10 @@ cd "$work"
 "$bin/samplejob" . >/dev/null
 "$bin/samplejob" --edges . >/dev/null
 export PATH=$bin:$PATH
+# For the commands: `bytes HEX...` writes bytes given as pairs of hex digits; $job is the
+# header of a 64 x 32 job at pitch 10, and $line an overlay's polyline from (0, 0) to (2, 0).
+bytes() { printf "$(printf '\\x%s' "$@")"; }
+job='40 00 20 00 0A 0A' line='01 00 02 00 00 00 00 00 02 00 00 00'
 grep '^\$ ' "$transcript" | cut -c3- | while IFS= read -r command; do
   echo "\$ $command"
   status=0
