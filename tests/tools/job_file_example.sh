@@ -19,11 +19,9 @@ if [ $# -gt 0 ]; then
   "$@" "$work/build/write_example_job.exe" "Z:$work/out"
 else
   "$work/build/write_example_job" "$work/out"
-  pc=$(PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig pkg-config --cflags --libs qex_job_file)
-  # shellcheck disable=SC2086
-  c++ -std=c++17 -o "$work/pc_example" "$root"/examples/job_file/*.cpp $pc
-  mkdir -p "$work/pc_out"
-  "$work/pc_example" "$work/pc_out" >/dev/null
-  cmp "$work/out/example.PRN" "$work/pc_out/example.PRN"
+  mkdir "$work/pc_out"
+  c++ -std=c++17 -o "$work/pc_example" "$root"/examples/job_file/*.cpp \
+    $(PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig pkg-config --cflags --libs qex_job_file)
+  "$work/pc_example" "$work/pc_out" >/dev/null && cmp "$work"/{out,pc_out}/example.PRN
 fi
 "$native/qexpreview" check "$work/out/example.PRN" "$work/out/example.VCT"

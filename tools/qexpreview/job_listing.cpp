@@ -32,7 +32,7 @@ int WalkPreviewRecords(ByteCursor& in, const std::function<void(const ListedReco
                   {"pen", b.pen},           {"rasterOp", b.rasterOp}};
       for (int i = 0; i < b.rowCount; ++i) {
         const uint8_t* row;
-        if (ReadRasterRow(in, error, b, i, &row) != 0) return -1;
+        if (ReadRasterRow(in, error, b, &row) != 0) return -1;
       }
     } else if (head.tag == kTagFilledRect) {
       const FilledRectFields& f = head.rect;

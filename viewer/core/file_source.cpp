@@ -27,7 +27,6 @@ int64_t FileSize(FILE* file) {
 }  // namespace
 
 bool FileSource::Open(const char* fileName) {
-  errno = 0;
   file_ = std::fopen(fileName, "rb");
   const int64_t size = file_ ? FileSize(file_) : -1;
   if (size < 0 || std::fseek(file_, 0, SEEK_SET) != 0) {

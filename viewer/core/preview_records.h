@@ -51,10 +51,9 @@ struct RasterBandFields {
   uint32_t rasterOp;
 };
 int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* band);
-// Row `index` (0-based) of the band `band`; `row` points at its bytes inside the cursor,
-// valid until its next read. One row at a time: a band of 4 GiB needs no more memory than
-// a small one.
-int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& band, int index, const uint8_t** row);
+// The next row of `band`; `row` points at its bytes inside the cursor, valid until its next
+// read. One row at a time: a band of 4 GiB needs no more memory than a small one.
+int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& band, const uint8_t** row);
 
 // A record's tag and head as stored; which head holds depends on the tag.
 struct PreviewRecordHead {

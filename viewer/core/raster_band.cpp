@@ -180,11 +180,9 @@ int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* h) {
   return 0;
 }
 
-int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& band, int index, const uint8_t** row) {
+int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& band, const uint8_t** row) {
   const uint64_t start = in.offset();
-  if (in.Take(band.bytesPerRow, row)) return 0;
-  return PreviewFailure(error, start,
-                        "cannot read row " + std::to_string(index + 1) + " of " + std::to_string(band.rowCount));
+  return in.Take(band.bytesPerRow, row) ? 0 : PreviewFailure(error, start, "cannot read the file");
 }
 
 int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
@@ -208,7 +206,7 @@ int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
   int lastRow = -1;
   for (int i = 0; i < h.rowCount; ++i) {
     const uint8_t* row;
-    if (ReadRasterRow(context.cursor, context.error, h, i, &row) != 0) return -1;
+    if (ReadRasterRow(context.cursor, context.error, h, &row) != 0) return -1;
     const int y = ScaleToPixel(i + baseRow, state.scaleY);
     if (y == lastRow) continue;
     lastRow = y;
