@@ -75,3 +75,10 @@ bool JobInput::Open(const std::string& fileName, std::string* reason) {
   *reason = errorNumber != 0 ? std::strerror(errorNumber) : "unknown error";
   return false;
 }
+
+bool JobInput::Open(const std::string& fileName, FILE* err) {
+  std::string reason;
+  if (Open(fileName, &reason)) return true;
+  std::fprintf(err, "qexpreview: cannot open %s: %s\n", fileName.c_str(), reason.c_str());
+  return false;
+}

@@ -1,5 +1,6 @@
 // Opening the files qexpreview reads: a preview file or an overlay, told apart by the name.
 #pragma once
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,8 @@ class JobInput {
   ~JobInput();
   // False with the system's reason in `reason`.
   bool Open(const std::string& fileName, std::string* reason);
+  // False with "qexpreview: cannot open NAME: REASON" on `err`.
+  bool Open(const std::string& fileName, FILE* err);
   ByteCursor& cursor() { return *cursor_; }
 
  private:

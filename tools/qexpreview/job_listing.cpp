@@ -1,7 +1,6 @@
 // Lists and checks preview and overlay files record by record, as the viewer reads them.
 #include "tools/qexpreview/job_listing.h"
 
-#include "tools/qexpreview/json_fields.h"
 #include "viewer/core/preview_records.h"
 #include "viewer/core/vector_file.h"
 
@@ -118,6 +117,19 @@ std::string FailureText(const PreviewError& error) {
 
 }  // namespace
 
+std::string ResultText(int result, const PreviewError& error) {
+  return result == 0 ? "result: ok" : FailureText(error);
+}
+
+void AddResultJson(JsonFields& fields, int result, const PreviewError& error) {
+  fields.Bool("ok", result == 0)
+      .Raw(
+          "failure",
+          result == 0
+              ? "null"
+              : JsonFields().Number("offset", static_cast<long long>(error.offset)).Text("reason", error.reason).str());
+}
+
 int WalkJob(ByteCursor& in, JobKind kind, const std::function<void(const ListedRecord&)>& visit, PreviewError* error) {
   qex::PreviewHeader header;
   if (kind == JobKind::kPreview) {
@@ -131,11 +143,7 @@ int WalkJob(ByteCursor& in, JobKind kind, const std::function<void(const ListedR
 
 int DumpJob(const std::string& fileName, JobKind kind, bool json, FILE* out, FILE* err) {
   JobInput input;
-  std::string reason;
-  if (!input.Open(fileName, &reason)) {
-    std::fprintf(err, "qexpreview: cannot open %s: %s\n", fileName.c_str(), reason.c_str());
-    return 1;
-  }
+  if (!input.Open(fileName, err)) return 1;
   if (json) {
     std::fprintf(out, "{\"file\": %s, \"kind\": \"%s\", \"records\": [", JsonString(fileName).c_str(), KindName(kind));
   }
@@ -153,13 +161,12 @@ int DumpJob(const std::string& fileName, JobKind kind, bool json, FILE* out, FIL
       },
       &error);
   if (json) {
-    const std::string failure =
-        result == 0
-            ? "null"
-            : JsonFields().Number("offset", static_cast<long long>(error.offset)).Text("reason", error.reason).str();
-    std::fprintf(out, "\n], \"ok\": %s, \"failure\": %s}\n", result == 0 ? "true" : "false", failure.c_str());
+    JsonFields end;
+    AddResultJson(end, result, error);
+    // The records' array is open: the result's fields follow it inside the same object.
+    std::fprintf(out, "\n], %s\n", end.str().c_str() + 1);
   } else {
-    std::fprintf(out, "%s\n", result == 0 ? "result: ok" : FailureText(error).c_str());
+    std::fprintf(out, "%s\n", ResultText(result, error).c_str());
   }
   return result == 0 ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tools/qexpreview/job_input.h"
+#include "tools/qexpreview/json_fields.h"
 #include "viewer/core/file_error.h"
 
 // A record as stored: its fields in file order (named as on the format page), and the
@@ -26,6 +27,11 @@ struct ListedRecord {
 // without drawing; a band's rows are passed over one at a time. 0 when the viewer reads the
 // file to the end, else -1 with the failure in `error`.
 int WalkJob(ByteCursor& in, JobKind kind, const std::function<void(const ListedRecord&)>& visit, PreviewError* error);
+
+// How reading a file ended: "result: ok" or "failure at byte N: REASON"; as JSON, the fields
+// "ok" and "failure" (null, or its offset and reason).
+std::string ResultText(int result, const PreviewError& error);
+void AddResultJson(JsonFields& fields, int result, const PreviewError& error);
 
 // "dump": one line per record, then the result; with `json` one JSON document. The exit code.
 int DumpJob(const std::string& fileName, JobKind kind, bool json, FILE* out, FILE* err);

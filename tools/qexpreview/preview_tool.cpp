@@ -3,11 +3,9 @@
 
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "tools/common/write_file.h"
 #include "tools/qexpreview/job_listing.h"
-#include "tools/qexpreview/json_fields.h"
 #include "tools/qexpreview/png_output.h"
 #include "viewer/core/bmp_writer.h"
 #include "viewer/core/overlay_picture.h"
@@ -26,14 +24,6 @@ std::string Hex32(uint32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(value));
   return text;
-}
-
-// Opens `fileName`; false, with the reason on `err`, when it cannot be opened.
-bool OpenJob(JobInput& input, const std::string& fileName, FILE* err) {
-  std::string reason;
-  if (input.Open(fileName, &reason)) return true;
-  std::fprintf(err, "qexpreview: cannot open %s: %s\n", fileName.c_str(), reason.c_str());
-  return false;
 }
 
 // The snapshot BMP: its headers, then the picture's memory as it is.
@@ -59,15 +49,14 @@ void DrawJobOverlay(const std::string& job, RenderState& state, FILE* err) {
   }
 }
 
-void PrintFailure(const PreviewError& error, bool json, JsonFields& fields, FILE* out) {
+// Adds how the file ended to `fields`, or prints it; returns `result`.
+int Finish(int result, const PreviewError& error, bool json, JsonFields& fields, FILE* out) {
   if (json) {
-    fields.Bool("ok", false)
-        .Raw("failure",
-             JsonFields().Number("offset", static_cast<long long>(error.offset)).Text("reason", error.reason).str());
+    AddResultJson(fields, result, error);
   } else {
-    std::fprintf(out, "failure at byte %llu: %s\n", static_cast<unsigned long long>(error.offset),
-                 error.reason.c_str());
+    std::fprintf(out, "%s\n", ResultText(result, error).c_str());
   }
+  return result;
 }
 
 int DescribePreview(JobInput& input, bool json, JsonFields& fields, FILE* out) {
@@ -108,8 +97,7 @@ int DescribePreview(JobInput& input, bool json, JsonFields& fields, FILE* out) {
     std::fprintf(out, "raster bands: %u\nfilled rectangles: %u\nline runs: %u\nempty records: %u\n", counts.rasterBands,
                  counts.filledRects, counts.lineRuns, counts.emptyRecords);
   }
-  if (result != 0) PrintFailure(error, json, fields, out);
-  return result;
+  return Finish(result, error, json, fields, out);
 }
 
 int DescribeOverlay(JobInput& input, bool json, JsonFields& fields, FILE* out) {
@@ -146,15 +134,14 @@ int DescribeOverlay(JobInput& input, bool json, JsonFields& fields, FILE* out) {
                  xPitch < 0 ? "yes" : "no", xPitch < 0 ? -xPitch : xPitch, yPitch);
     std::fprintf(out, "polylines: %lld\npoints: %lld\n", polylines, points);
   }
-  if (result != 0) PrintFailure(error, json, fields, out);
-  return result;
+  return Finish(result, error, json, fields, out);
 }
 
 }  // namespace
 
 int RenderJob(const std::string& job, const std::string& bmpName, const std::string& pngName, bool overlay, FILE* err) {
   JobInput input;
-  if (!OpenJob(input, job, err)) return 1;
+  if (!input.Open(job, err)) return 1;
   RenderState state;
   NoMonitorObserver observer;
   PreviewError error;
@@ -179,13 +166,11 @@ int RenderJob(const std::string& job, const std::string& bmpName, const std::str
 
 int DescribeJob(const std::string& fileName, JobKind kind, bool json, FILE* out, FILE* err) {
   JobInput input;
-  if (!OpenJob(input, fileName, err)) return 1;
+  if (!input.Open(fileName, err)) return 1;
   JsonFields fields;
   fields.Text("file", fileName).Text("kind", kind == JobKind::kOverlay ? "overlay" : "preview");
   const int result =
       kind == JobKind::kOverlay ? DescribeOverlay(input, json, fields, out) : DescribePreview(input, json, fields, out);
-  if (result == 0 && json) fields.Bool("ok", true).Raw("failure", "null");
   if (json) std::fprintf(out, "%s\n", fields.str().c_str());
-  if (result == 0 && !json) std::fprintf(out, "result: ok\n");
   return result == 0 ? 0 : 1;
 }
