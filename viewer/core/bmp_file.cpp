@@ -1,6 +1,8 @@
 // Checks a BMP file held in memory before its header and pixels go to the DIB conversion.
 #include "viewer/core/bmp_file.h"
 
+#include <cstdlib>
+
 #include "common/little_endian.h"
 
 namespace {
@@ -33,11 +35,9 @@ bool RleStreamInside(const uint8_t* data, size_t size, size_t declared, bool fou
     pos += 2;
     if (count != 0 || code == 0) continue;  // encoded run or end of line
     if (code == 1) return true;             // end of bitmap
-    size_t bytes = 2;                       // delta
-    if (code > 2) {                         // absolute run, padded to a 16-bit boundary
-      bytes = fourBit ? (code + 1u) / 2u : code;
-      bytes = (bytes + 1u) & ~size_t{1};
-    }
+    // A delta (code 2) takes two bytes, an absolute run its pixels padded to a 16-bit
+    // boundary: the one rule gives both.
+    const size_t bytes = ((fourBit ? (code + 1u) / 2u : code) + 1u) & ~size_t{1};
     if (size - pos < bytes) return false;
     pos += bytes;
   }
@@ -55,31 +55,18 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image) {
   if (headerSize != kCoreHeaderSize && headerSize < kInfoHeaderSize) return kBmpNotConvertible;
   const uint8_t* header = data + kFileHeaderSize;
 
-  int64_t width = 0;
-  int64_t height = 0;
-  uint32_t bits = 0;
-  uint32_t compression = kRgb;
-  uint32_t imageSize = 0;
-  uint64_t tableBytes = 0;  // masks and colour table after the header
-  if (headerSize == kCoreHeaderSize) {
-    width = GetU16(header + 4);
-    height = GetU16(header + 6);
-    bits = GetU16(header + 10);
-    if (bits <= 8) tableBytes = 3u << bits;
-  } else {
-    width = static_cast<int32_t>(GetU32(header + 4));
-    const int32_t storedHeight = static_cast<int32_t>(GetU32(header + 8));
-    height = storedHeight < 0 ? -static_cast<int64_t>(storedHeight) : storedHeight;
-    bits = GetU16(header + 14);
-    compression = GetU32(header + 16);
-    imageSize = GetU32(header + 20);
-    uint64_t entries = GetU32(header + 32);
-    if (entries == 0 && bits <= 8) entries = uint64_t{1} << bits;
-    tableBytes = entries * 4;
-    // The masks lie inside the headers that have fields for them; for any other size the
-    // conversion may look for them after the header.
-    if (compression == kBitfields && headerSize != kV4HeaderSize && headerSize != kV5HeaderSize) tableBytes += 12;
-  }
+  const bool core = headerSize == kCoreHeaderSize;
+  const int64_t width = core ? GetU16(header + 4) : static_cast<int32_t>(GetU32(header + 4));
+  const int64_t storedHeight = core ? GetU16(header + 6) : static_cast<int32_t>(GetU32(header + 8));
+  const int64_t height = std::abs(storedHeight);
+  const uint32_t bits = GetU16(header + (core ? 10 : 14));
+  const uint32_t compression = core ? kRgb : GetU32(header + 16);
+  uint64_t entries = core ? 0 : GetU32(header + 32);
+  if (entries == 0 && bits <= 8) entries = uint64_t{1} << bits;
+  uint64_t tableBytes = entries * (core ? 3 : 4);  // colour table and masks after the header
+  // The masks lie inside the headers that have fields for them; for any other size the
+  // conversion may look for them after the header.
+  if (compression == kBitfields && headerSize != kV4HeaderSize && headerSize != kV5HeaderSize) tableBytes += 12;
   if (tableBytes > size - kFileHeaderSize - headerSize) return -1;
   if (headerSize >= kV5HeaderSize) {
     const uint32_t space = GetU32(header + 56);
@@ -91,23 +78,24 @@ int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image) {
 
   if (offBits > size) return -1;
   const size_t available = size - offBits;
-  const bool rle = compression == kRle8 || compression == kRle4;
   if (compression == kRgb || compression == kBitfields) {
-    if (width > 0 && height > 0) {
+    if (width > 0 && height != 0) {
       const uint64_t stride = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
       // Divided rather than multiplied: the product may not fit in 64 bits.
       if (stride > available / static_cast<uint64_t>(height)) return -1;
     }
-  } else if (imageSize > available) {
-    return -1;  // RLE, JPEG, PNG or any other compression: biSizeImage bytes
-  } else if (rle && !RleStreamInside(data + offBits, available, imageSize, compression == kRle4)) {
-    return -1;
+  } else {
+    const uint32_t imageSize = GetU32(header + 20);  // of RLE, JPEG, PNG or any other compressed data
+    if (imageSize > available) return -1;
+    if (compression == kRle8 || compression == kRle4) {
+      if (!RleStreamInside(data + offBits, available, imageSize, compression == kRle4)) return -1;
+      if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxRlePixels) return kBmpNotConvertible;
+    }
   }
 
   // Everything lies inside the file; what follows is never handed to the conversion.
   if (compression > kBitfields) return kBmpNotConvertible;
   if (width <= 0 || height == 0 || static_cast<int32_t>(height) != height) return kBmpNotConvertible;
-  if (rle && static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxRlePixels) return kBmpNotConvertible;
 
   image->width = static_cast<int32_t>(width);
   image->height = static_cast<int32_t>(height);
