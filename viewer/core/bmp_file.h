@@ -20,10 +20,10 @@ constexpr int kBmpNotConvertible = 1;
 // info header. Every part that the conversion may read (header, masks, colour table,
 // profile, pixel data or compressed stream) must lie inside the file, or the file is refused
 // with -1. kBmpNotConvertible, and `image` left alone, for what is never handed to the
-// conversion: other header sizes, JPEG, PNG or unknown compressions, a width below 1 or a
-// height of 0, and RLE pictures of more than 8192 x 8192 pixels. Otherwise 0, with every
-// field of `image` but fileData set (pointers into `data`); whether the picture converts is
-// the platform's affair.
+// conversion: other header sizes, JPEG, PNG or unknown compressions, a width below 1, a
+// height of 0 or -2^31, and RLE pictures of more than 8192 x 8192 pixels. Otherwise 0, with
+// every field of `image` but fileData set (pointers into `data`); whether the picture
+// converts is the platform's affair.
 int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image);
 
 // Frees fileData; accepts a null record or one without data.
