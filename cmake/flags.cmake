@@ -9,7 +9,17 @@ target_compile_options(qex_flags INTERFACE
   -ffp-contract=off)
 if(WIN32)
   target_compile_options(qex_flags INTERFACE -msse2 -mfpmath=sse)
-  target_link_options(qex_flags INTERFACE -static)
+  # Windows XP is the oldest system the programs run on: a newer API does not compile, and the
+  # header asks for XP (5.01; its x64 edition is 5.02).
+  target_compile_definitions(qex_flags INTERFACE _WIN32_WINNT=0x0501 WINVER=0x0501)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(QEX_SUBSYSTEM_MINOR 2)
+  else()
+    set(QEX_SUBSYSTEM_MINOR 1)
+  endif()
+  target_link_options(qex_flags INTERFACE -static
+    LINKER:--major-subsystem-version,5,--minor-subsystem-version,${QEX_SUBSYSTEM_MINOR}
+    LINKER:--major-os-version,5,--minor-os-version,${QEX_SUBSYSTEM_MINOR})
 else()
   option(QEX_SANITIZE "Build native code with AddressSanitizer and UBSan" ON)
   if(QEX_SANITIZE)

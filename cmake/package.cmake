@@ -2,7 +2,8 @@
 # them all, as a ZIP.
 # Installing needs only the two programs built, not every test program of the tree.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
-install(TARGETS QexView QexWiz RUNTIME DESTINATION .)
+# The programs come from the programs' tree (cmake/programs.cmake), which installs them.
+install(SCRIPT ${CMAKE_BINARY_DIR}/programs/cmake_install.cmake)
 install(FILES ${CMAKE_SOURCE_DIR}/README.md DESTINATION .)
 # The README links to the file formats' page; both show the pictures.
 install(FILES ${CMAKE_SOURCE_DIR}/docs/formats.md DESTINATION docs)

@@ -15,9 +15,9 @@ targets=(preview overlay bmp viewer_command tuning_command laser_ini page_fields
 [ $# -gt 0 ] && targets=("$@")
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQEX_FUZZ=ON >/dev/null
-cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}" bmp_seeds samplejob >/dev/null
+cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}" samplejob >/dev/null
 
-# Seeds: the sample jobs (the full-bed ones are too large to mutate), the BMP corpus and a
+# Seeds: the sample jobs (the full-bed ones are too large to mutate), the BMP test files and a
 # few hand-written lines for the text parsers.
 seeds=$build/seeds
 rm -rf "$seeds"
@@ -27,7 +27,7 @@ cp "$root"/tests/fuzz/regressions/job_writer/* "$seeds/job_writer"
 "$build/bin/samplejob" --edges "$seeds/jobs" >/dev/null
 find "$seeds/jobs" -name '*.PRN' -size -200k -exec cp {} "$seeds/preview" \;
 cp "$seeds/jobs"/*.VCT "$seeds/overlay"
-"$build/bin/bmp_seeds" "$seeds/bmp"
+cp "$root"/tests/data/bmp/*.bmp "$seeds/bmp"
 n=0
 seed() { n=$((n + 1)); printf '%b' "$2" >"$seeds/$1/seed$n"; }
 seed viewer_command '-f C:\\jobs\\a.prn'

@@ -2,8 +2,8 @@
 # Installs what the build and the tests need on a Debian machine; quick when all is there.
 set -euo pipefail
 packages=(cmake g++ make googletest libpng-dev
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-i686-dev
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 mingw-w64-i686-dev
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick unzip)
 missing=()
 for p in "${packages[@]}"; do

@@ -1,7 +1,7 @@
-// monitor_capture VIEWER JOB OUT.bmp: runs "VIEWER -f JOB", holds the job once its monitor
-// shows the picture a quarter grown, writes the monitor window as the screen shows it to
-// OUT.bmp, then lets the job finish. The exit code is the viewer's; 2 for bad usage and 3
-// when the viewer could not be started or no picture was taken.
+// monitor_capture VIEWER JOB OUT.bmp: runs "VIEWER -f JOB", holds the job in short slices
+// until a capture of its monitor window shows the framed picture grown an eighth of the way
+// (CaptureMonitor), lets the job finish and writes that capture to OUT.bmp. The exit code is the viewer's; 2 for bad
+// usage and 3 when the viewer could not be started or the job ended before such a capture.
 #include <windows.h>
 
 #include <cstdio>
@@ -9,7 +9,7 @@
 
 #include "tools/monitor_capture/child_process.h"
 #include "tools/monitor_capture/monitor_hold.h"
-#include "tools/monitor_capture/screen_capture.h"
+#include "tools/monitor_capture/monitor_picture.h"
 
 namespace {
 
@@ -30,21 +30,14 @@ int main(int argc, char** argv) {
   ChildProcess viewer(argv[1], std::string("-f ") + argv[2]);
   if (!viewer.started()) return Fail("cannot start the viewer");
 
-  bool saved = false;
-  {
-    HWND monitor = nullptr;
-    const auto pause = RunUntil(viewer.handle(), viewer.pid(), kTimeoutMs, [&] {
-      monitor = FindMonitor(viewer.pid());
-      return MonitorLaidOut(monitor) && MonitorGrown(monitor);
-    });
-    if (pause) {
-      RECT window{};
-      GetWindowRect(monitor, &window);
-      saved = SaveBmp(CaptureScreen(window), argv[3]);
-    }
-  }
+  MonitorPicture picture;
+  const bool captured = static_cast<bool>(RunUntil(viewer.handle(), viewer.pid(), kTimeoutMs, [&] {
+    picture = CaptureMonitor(FindMonitor(viewer.pid()));
+    return picture.framed;
+  }));
   const DWORD code = viewer.Wait(kTimeoutMs);
   if (code == ChildProcess::kRunning) return Fail("the viewer did not end");
-  if (!saved) return Fail("the job ended before its monitor could be captured");
+  if (!captured) return Fail("the job ended before a capture showed its monitor with the framed picture grown");
+  if (!SaveBmp(picture.window, argv[3])) return Fail("cannot write the capture");
   return static_cast<int>(code);
 }

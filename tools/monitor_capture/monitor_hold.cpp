@@ -5,8 +5,6 @@
 #include <tlhelp32.h>
 
 #include "common/win32/scoped.h"
-#include "tools/monitor_capture/screen_capture.h"
-#include "viewer/core/monitor_layout.h"
 #include "viewer/resources/resource_ids.h"
 
 ProcessPause::ProcessPause(DWORD pid) {
@@ -82,19 +80,3 @@ ScreenRect MonitorAreaRect(HWND monitor) {
 }
 
 bool MonitorLaidOut(HWND monitor) { return monitor && !IsWindowVisible(GetDlgItem(monitor, IDC_MONITOR_AREA)); }
-
-bool MonitorGrown(HWND monitor) {
-  const ScreenRect area = MonitorAreaRect(monitor);
-  const int imageHeight = area.bottom - area.top - 19;
-  const ScreenImage client = CaptureClient(monitor);
-  const int y = MonitorImageTop(area, imageHeight) + imageHeight / 4;
-  if (y < 0 || y >= client.height || client.width <= kMonitorImageLeft) return false;
-  // Until the window is painted on the screen its client area shows the dialog's background,
-  // which is not white either: the frame left of the image must be there first.
-  const uint32_t background = client.At(1, y);
-  if (client.At(kMonitorImageLeft - 1, y) == background) return false;
-  for (int x = kMonitorImageLeft; x < client.width - 12; ++x) {
-    if (client.At(x, y) != 0xFFFFFF && client.At(x, y) != background) return true;
-  }
-  return false;
-}

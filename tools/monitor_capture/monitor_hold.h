@@ -34,6 +34,3 @@ HWND FindMonitor(DWORD pid);
 ScreenRect MonitorAreaRect(HWND monitor);
 // True once the layout has hidden the image-area control.
 bool MonitorLaidOut(HWND monitor);
-// True once the screen shows the monitor's frame and a drawn pixel on the image row a quarter
-// of the way down.
-bool MonitorGrown(HWND monitor);

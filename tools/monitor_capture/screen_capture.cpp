@@ -25,15 +25,6 @@ ScreenImage CaptureScreen(const RECT& area) {
   return image;
 }
 
-ScreenImage CaptureClient(HWND window) {
-  RECT client;
-  GetClientRect(window, &client);
-  POINT origin{0, 0};
-  ClientToScreen(window, &origin);
-  OffsetRect(&client, origin.x, origin.y);
-  return CaptureScreen(client);
-}
-
 bool SaveBmp(const ScreenImage& image, const std::string& path) {
   // A 32-bit top-down BMP holds the capture's rows; a clear fourth byte is not read as alpha.
   std::vector<uint32_t> pixels(image.pixels);

@@ -16,8 +16,6 @@ struct ScreenImage {
 
 // Copies the screen rectangle (screen coordinates) through GetDC(NULL).
 ScreenImage CaptureScreen(const RECT& area);
-// Copies a window's client area as it shows on the screen.
-ScreenImage CaptureClient(HWND window);
 
 // Writes the image as a 32-bit BMP, rows top first; false when the file cannot be written.
 bool SaveBmp(const ScreenImage& image, const std::string& path);

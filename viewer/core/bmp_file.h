@@ -13,34 +13,18 @@ struct BmpImage {
   std::unique_ptr<uint8_t[]> fileData;  // the whole file, owned by the record
 };
 
-// Why a file was refused or is kept from the conversion (for tests and tools).
-enum class BmpFault {
-  kNone,
-  // Refused: nothing is painted.
-  kTooShort,     // no room for the file header and the header size field
-  kSignature,    // not "BM"
-  kFileSize,     // bfSize differs from the size of the file
-  kHeaderSize,   // the header runs past the end
-  kColourTable,  // masks, colour table or colour profile run past the end
-  kPixelData,    // bfOffBits or the pixel rows (or RLE or compressed stream) run past the end
-  // Not convertible: the background is painted alone.
-  kUnknownHeader,    // a header size the conversion does not read
-  kCompressedImage,  // JPEG or PNG data
-  kFormat,           // bit count and compression do not go together, or an RLE file is top-down
-  kColourCount,      // more than 256 colours at 8 bits a pixel or fewer
-  kDimensions,       // width <= 0, height 0, or a picture too large to convert
-};
-
 // Results of ParseBmpFile and LoadBmpFile besides 0 (convert it) and -1 (refused).
 constexpr int kBmpNotConvertible = 1;
 
-// Checks a whole file held in `data`. Every part that the header implies (header, masks,
-// colour table, profile, pixel data) must lie inside the file, or the file is refused
-// with -1. A file that lies inside but that the DIB conversion cannot take gives
-// kBmpNotConvertible: it is never handed to the conversion, and `image` is left alone.
-// Otherwise 0, with every field of `image` but fileData set (pointers into `data`).
-// `fault` (when given) says why.
-int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image, BmpFault* fault = nullptr);
+// Checks a whole file held in `data`. A header size of 12 is a core header, 40 or more an
+// info header. Every part that the conversion may read (header, masks, colour table,
+// profile, pixel data or compressed stream) must lie inside the file, or the file is refused
+// with -1. kBmpNotConvertible, and `image` left alone, for what is never handed to the
+// conversion: other header sizes, JPEG, PNG or unknown compressions, a width below 1, a
+// height of 0 or -2^31, and RLE pictures of more than 8192 x 8192 pixels. Otherwise 0, with
+// every field of `image` but fileData set (pointers into `data`); whether the picture
+// converts is the platform's affair.
+int ParseBmpFile(const uint8_t* data, size_t size, BmpImage* image);
 
 // Frees fileData; accepts a null record or one without data.
 void FreeBmpFile(BmpImage* image);

@@ -49,7 +49,7 @@ int PaintBmpCommand(const char* commandLine) {
   if (!g_handles.offscreen.Create(windowDc.get(), areaWidth, areaHeight)) return -1;
   HDC composition = g_handles.offscreen.dc();
   FillWithWindowBackground(composition, windowDc.get(), areaWidth, areaHeight);
-  // A file the conversion cannot take leaves the background alone, as a failed conversion does.
+  // A file kept from the conversion leaves the background alone, as one converting no line does.
   if (load == 0) DrawPicture(windowDc.get(), image, areaWidth, areaHeight);
   FreeBmpFile(&image);
   BitBlt(windowDc.get(), 0, 0, areaWidth, areaHeight, composition, 0, 0, SRCCOPY);

@@ -16,6 +16,7 @@
 #include "tests/e2e/support/screen.h"
 #include "tests/e2e/viewer/paint_fixture.h"
 #include "tools/monitor_capture/monitor_hold.h"
+#include "tools/monitor_capture/monitor_picture.h"
 #include "viewer/core/monitor_layout.h"
 
 namespace {
@@ -102,24 +103,22 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
   EXPECT_EQ(WindowText(monitor), "QEX Engrave Monitor");
   EXPECT_EQ(GetWindowLongA(monitor, GWL_STYLE) & WS_SYSMENU, 0);
   {
-    const auto pause = RunUntil(viewer, [monitor] { return MonitorGrown(monitor); });
-    ASSERT_TRUE(pause) << "the job ended before the monitor could be looked at";
-    RECT window{};
-    GetWindowRect(monitor, &window);
-    SaveBmp(CaptureScreen(window), ArtifactPath("monitor_" + std::to_string(DisplayBitsPerPixel()) + "bit.bmp"));
+    MonitorPicture shot;
+    const auto pause = RunUntil(viewer, [&] { return (shot = CaptureMonitor(monitor)).framed; });
+    ASSERT_TRUE(pause) << "the job ended before a capture showed the monitor's framed picture";
+    SaveBmp(shot.window, ArtifactPath("monitor_" + std::to_string(DisplayBitsPerPixel()) + "bit.bmp"));
     // The window is just wide enough for the fitted picture, framed in dark blue (on a
     // palette display the nearest blue of its palette).
     const std::vector<uint8_t> header = ReadBytes(Sample(kSlowJob, ".PRN")),
                                native = ReadBytes(Sample(kSlowJob, ".bmp"));
     const MonitorImageSize size = FitMonitorImage(MonitorAreaRect(monitor), GetU16(&header[0]), GetU16(&header[2]),
                                                   static_cast<int>(GetU32(&native[18])));
-    EXPECT_EQ(window.right - window.left, size.imageWidth + 21);
+    EXPECT_EQ(shot.window.width, size.imageWidth + 21);
     const int imageTop = MonitorImageTop(MonitorAreaRect(monitor), size.imageHeight);
-    const ScreenImage client = CaptureClient(monitor);
-    const uint32_t frame = client.At(7, imageTop + size.imageHeight / 2);
-    EXPECT_TRUE(DisplayBitsPerPixel() == 32 ? frame == 0x0000AF : frame > 0 && frame <= 0xFF) << std::hex << frame;
-    EXPECT_EQ(client.At(8 + size.imageWidth + 1, imageTop + size.imageHeight / 2), frame);
-    EXPECT_EQ(client.At(8 + size.imageWidth / 2, imageTop - 1), frame);
+    EXPECT_EQ(std::vector<int>({shot.image.left, shot.image.top, shot.image.right, shot.image.bottom}),
+              std::vector<int>({8, imageTop, 8 + size.imageWidth, imageTop + size.imageHeight}));
+    EXPECT_TRUE(DisplayBitsPerPixel() == 32 ? shot.frame == 0x0000AF : shot.frame > 0 && shot.frame <= 0xFF)
+        << std::hex << shot.frame;
 
     ChildProcess other(ProgramPath("QexView.exe"), "-f " + second);
     EXPECT_EQ(other.Wait(kTimeout), static_cast<DWORD>(-1));
