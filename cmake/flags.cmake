@@ -1,7 +1,10 @@
-# Flags shared by every target of ours (not by third-party code such as GoogleTest).
+# Flags shared by every target of ours (not by third-party code such as GoogleTest); the
+# warnings alone for the job-file library that the driver team installs.
+add_library(qex_warnings INTERFACE)
+target_compile_options(qex_warnings INTERFACE -Wall -Wextra -Werror -Wshadow)
 add_library(qex_flags INTERFACE)
+target_link_libraries(qex_flags INTERFACE qex_warnings)
 target_compile_options(qex_flags INTERFACE
-  -Wall -Wextra -Werror -Wshadow
   # Exact IEEE arithmetic on both toolchains: no fused multiply-add, no x87 extended precision.
   -ffp-contract=off)
 if(WIN32)

@@ -1,15 +1,16 @@
 // The byte layout of preview and overlay files, field by field and unchecked: each call
 // appends exactly the values it is given. PreviewWriter and OverlayWriter check the values
 // before they use it; tests use it directly to make the damaged files the viewer refuses.
+// Not installed with the writer.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
-#include "common/little_endian.h"
+#include "job_writer.h"
 
-constexpr uint32_t kRopSrcCopy = 0x00CC0020;
-constexpr uint32_t kRopSrcInvert = 0x00660046;
+namespace qex {
 
 constexpr uint16_t kTagBytesRasterBand = 0xFFFF;  // -1
 constexpr uint16_t kTagBytesFilledRect = 0xFFFE;  // -2
@@ -31,6 +32,8 @@ struct BandFields {
 class JobBytes {
  public:
   JobBytes() = default;
+  // Appends to `bytes`, taken over; Release() hands them back.
+  explicit JobBytes(std::vector<uint8_t>&& bytes) : bytes_(std::move(bytes)) {}
   // The 6-byte header; xPitchByte as stored, 0x80 and above meaning mirrored.
   JobBytes(uint16_t width, uint16_t height, uint8_t xPitchByte, uint8_t yPitch) {
     U16(width).U16(height).U8(xPitchByte).U8(yPitch);
@@ -40,14 +43,8 @@ class JobBytes {
     bytes_.push_back(v);
     return *this;
   }
-  JobBytes& U16(uint16_t v) {
-    PutU16(Grow(2), v);
-    return *this;
-  }
-  JobBytes& U32(uint32_t v) {
-    PutU32(Grow(4), v);
-    return *this;
-  }
+  JobBytes& U16(uint16_t v) { return U8(static_cast<uint8_t>(v)).U8(static_cast<uint8_t>(v >> 8)); }
+  JobBytes& U32(uint32_t v) { return U16(static_cast<uint16_t>(v)).U16(static_cast<uint16_t>(v >> 16)); }
   JobBytes& Bytes(const uint8_t* data, size_t size) {
     bytes_.insert(bytes_.end(), data, data + size);
     return *this;
@@ -85,13 +82,10 @@ class JobBytes {
   }
 
   const std::vector<uint8_t>& bytes() const { return bytes_; }
+  std::vector<uint8_t> Release() { return std::move(bytes_); }
 
  private:
-  // Appends `count` bytes and returns where they start.
-  uint8_t* Grow(size_t count) {
-    bytes_.resize(bytes_.size() + count);
-    return bytes_.data() + bytes_.size() - count;
-  }
-
   std::vector<uint8_t> bytes_;
 };
+
+}  // namespace qex

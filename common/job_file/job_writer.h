@@ -1,17 +1,24 @@
 // Writes preview files (the job's raster bands, rectangles and line runs) and overlay files
-// (its polylines) in memory. Every value is checked before it is stored: a call that the
-// viewer would refuse, or whose value does not fit its field, appends nothing and returns
-// false with the reason in error(), so that what bytes() holds is always a file that the
-// viewer reads to the end.
+// (its polylines) in memory. Every value is checked before it is stored. The first call that
+// the viewer would refuse, or whose value does not fit its field, ends the file: it and every
+// later call append nothing and return false, and error() names the refused record by its
+// index and says why. So bytes() is always a file that the viewer reads to the end, and a
+// driver writing thousands of bands checks error() once, after the last one.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "common/job_file/job_encoding.h"
-#include "common/job_file/preview_header.h"
+#include "preview_header.h"
+
+namespace qex {
 
 constexpr int kJobPenCount = 8;
+
+// The raster operations of a band.
+constexpr uint32_t kRopSrcCopy = 0x00CC0020;    // the 0 bits are drawn
+constexpr uint32_t kRopSrcInvert = 0x00660046;  // the 1 bits are drawn
 
 // A block of 1-bit rows, most significant bit leftmost; rows.size() must be rowCount x
 // bytesPerRow. Coordinates are file units, 0 to 65535.
@@ -23,7 +30,7 @@ struct RasterBandRecord {
   int rowCount = 0;
   int bytesPerRow = 0;
   int pen = 0;
-  uint32_t rasterOp = kRopSrcInvert;  // kRopSrcInvert draws the 1 bits, kRopSrcCopy the 0 bits
+  uint32_t rasterOp = kRopSrcInvert;
   std::vector<uint8_t> rows;
 };
 
@@ -59,29 +66,32 @@ struct OverlayPolyline {
   std::vector<OverlayPoint> points;  // at most 65535
 };
 
-// Empty when the header can be written, else why not.
-std::string CheckPreviewHeader(const PreviewHeader& header);
-
-// What both writers share: the header, the bytes written and the first refusal.
+// What both writers share: the header, the bytes written and the refusal that ended them.
 class JobFileWriter {
  public:
   // The header comes first and once; records before it are refused.
   bool Begin(const PreviewHeader& header);
 
-  const std::vector<uint8_t>& bytes() const { return out_.bytes(); }
-  // The first refusal, empty when every call succeeded.
+  const std::vector<uint8_t>& bytes() const { return bytes_; }
+  // Records written (the header not counted); after a refusal, the refused record's index.
+  size_t records() const { return records_; }
+  // Empty while every call succeeded; else "record INDEX: KIND: REASON" (or "header: REASON").
   const std::string& error() const { return error_; }
 
  protected:
-  // Keeps the first reason; always false.
-  bool Refuse(const std::string& reason);
-  // False, with a refusal, before the header.
-  bool Started(const char* record);
-
-  JobBytes out_;
+  // False, with a refusal, before the header and after a refusal.
+  bool Writable(const char* record);
+  // Ends the file; always false.
+  bool Refuse(const char* record, const std::string& reason);
+  // Appends one record: `encode` writes it through the byte encoder (job_writer.cpp). Running
+  // out of memory refuses the record and keeps the bytes before it.
+  template <typename Encode>
+  bool Append(const char* record, Encode encode);
 
  private:
   bool begun_ = false;
+  size_t records_ = 0;
+  std::vector<uint8_t> bytes_;
   std::string error_;
 };
 
@@ -97,3 +107,5 @@ class OverlayWriter : public JobFileWriter {
  public:
   bool Polyline(const OverlayPolyline& polyline);
 };
+
+}  // namespace qex

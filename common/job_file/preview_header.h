@@ -4,6 +4,8 @@
 #pragma once
 #include <cstddef>
 
+namespace qex {
+
 constexpr size_t kPreviewHeaderSize = 6;
 
 // The ranges are what the writer takes; the viewer reads any stored value.
@@ -17,3 +19,5 @@ struct PreviewHeader {
   // The pitch the picture is scaled by: -5 gives 5, -128 gives 128.
   int xPitchSize() const { return mirrored() ? -xPitch : xPitch; }
 };
+
+}  // namespace qex

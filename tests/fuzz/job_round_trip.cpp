@@ -10,6 +10,8 @@
 #include "viewer/core/preview_records.h"
 #include "viewer/core/vector_file.h"
 
+using namespace qex;
+
 namespace {
 
 // A header, or a record as its tag (preview records only) and its fields in file order.
@@ -93,16 +95,19 @@ RasterBandRecord Band(Input& in) {
   return b;
 }
 
-// Exactly the calls with a value outside must be refused, with a reason and nothing written.
+// Exactly the calls with a value outside, and every call after them, must be refused; the
+// first refusal names the record's index, and none writes anything.
 template <typename Writer, typename Call>
-std::string Write(Writer& writer, Input& in, bool begun, Fields fields, Records* written, Call call) {
+std::string Write(Writer& writer, Input& in, Fields fields, Records* written, Call call) {
   const size_t before = writer.bytes().size();
-  const bool valid = !in.TookOutside() && begun;
+  const std::string earlier = writer.error();
+  const bool valid = !in.TookOutside() && earlier.empty();
   const bool accepted = call();
   if (accepted != valid) return accepted ? "a value out of range was accepted" : "refused: " + writer.error();
-  if (!accepted && (writer.bytes().size() != before || writer.error().empty())) return "refused, but not cleanly";
-  if (accepted) written->push_back(std::move(fields));
-  return {};
+  if (accepted) return written->push_back(std::move(fields)), "";
+  const std::string index = "record " + std::to_string(written->size() - 1) + ": ";
+  const bool named = earlier.empty() ? writer.error().rfind(index, 0) == 0 : writer.error() == earlier;
+  return writer.bytes().size() == before && named ? "" : "refused, but not cleanly: " + writer.error();
 }
 
 // The preview's header and records as the viewer's readers see them; it must render to the end.
@@ -112,27 +117,24 @@ std::string ReadPreview(const std::vector<uint8_t>& file, Records* records) {
   PreviewHeader header;
   if (ReadPreviewFileHeader(in, &error, &header) != 0) return error.reason;
   records->push_back(FieldsOfHeader(header));
-  for (int16_t tag; in.ReadI16(&tag);) {
-    if (tag == kTagRasterBand) {
-      RasterBandFields b;
-      if (ReadRasterBand(in, &error, &b) != 0) return error.reason;
-      records->push_back(FieldsOfBand(b, b.rows, static_cast<size_t>(b.rowCount) * b.bytesPerRow));
-    } else if (tag == kTagFilledRect) {
-      FilledRectFields r;
-      if (ReadFilledRect(in, &error, &r) != 0) return error.reason;
-      records->push_back(FieldsOfRect(r));
-    } else if (tag == kTagLineRuns) {
-      LineRunsFields r;
-      if (ReadLineRunsHead(in, &error, &r) != 0) return error.reason;
-      std::vector<LineSegmentFields> segments(std::max(0, r.count - 1));
+  PreviewRecordHead head;
+  for (int next; (next = ReadRecordHead(in, &error, &head)) != 0;) {
+    if (next < 0) return error.reason;
+    if (head.tag == kTagRasterBand) {
+      const RasterBandFields& b = head.band;
+      const uint8_t* rows = nullptr;
+      if (!in.Take(static_cast<size_t>(b.rowCount) * b.bytesPerRow, &rows)) return "the band's rows cut short";
+      records->push_back(FieldsOfBand(b, rows, static_cast<size_t>(b.rowCount) * b.bytesPerRow));
+    } else if (head.tag == kTagFilledRect) {
+      records->push_back(FieldsOfRect(head.rect));
+    } else if (head.tag == kTagLineRuns) {
+      std::vector<LineSegmentFields> segments(std::max(0, head.runs.count - 1));
       for (size_t i = 0; i < segments.size(); ++i) {
-        if (ReadLineSegment(in, &error, r, static_cast<int>(i) + 1, &segments[i]) != 0) return error.reason;
+        if (ReadLineSegment(in, &error, head.runs, static_cast<int>(i) + 1, &segments[i]) != 0) return error.reason;
       }
-      records->push_back(FieldsOfRuns(r.pen, r.rowY, segments));
-    } else if (tag == kTagEmptyRecord) {
-      records->push_back({tag});
+      records->push_back(FieldsOfRuns(head.runs.pen, head.runs.rowY, segments));
     } else {
-      return "unknown tag " + std::to_string(tag);
+      records->push_back({head.tag});
     }
   }
   if (in.remaining() != 0) return "a stray byte after the last record";
@@ -173,28 +175,28 @@ std::string JobRoundTrip(const uint8_t* data, size_t size) {
     switch (in.Byte() % 5) {
       case 0: {
         const RasterBandRecord b = Band(in);
-        failure = Write(preview, in, begun, FieldsOfBand(b, b.rows.data(), b.rows.size()), &written,
+        failure = Write(preview, in, FieldsOfBand(b, b.rows.data(), b.rows.size()), &written,
                         [&] { return preview.RasterBand(b); });
         break;
       }
       case 1: {
         const FilledRectRecord r{in.Value(0, 65535), in.Value(0, 65535), in.Value(0, 65535),
                                  in.Value(0, 65535), in.Value(0, 65535), in.Value(0, 7)};
-        failure = Write(preview, in, begun, FieldsOfRect(r), &written, [&] { return preview.FilledRect(r); });
+        failure = Write(preview, in, FieldsOfRect(r), &written, [&] { return preview.FilledRect(r); });
         break;
       }
       case 2: {
         LineRunsRecord r{in.Value(0, 7), in.Value(-32768, 32767), std::vector<LineSegment>(in.Byte() % 8)};
         for (LineSegment& s : r.segments) s = {in.Value(-32768, 32767), in.Value(-32768, 32767)};
-        failure = Write(preview, in, begun, FieldsOfRuns(r.pen, r.rowY, r.segments), &written,
-                        [&] { return preview.LineRuns(r); });
+        failure =
+            Write(preview, in, FieldsOfRuns(r.pen, r.rowY, r.segments), &written, [&] { return preview.LineRuns(r); });
         break;
       }
-      case 3: failure = Write(preview, in, begun, {kTagEmptyRecord}, &written, [&] { return preview.Empty(); }); break;
+      case 3: failure = Write(preview, in, {kTagEmptyRecord}, &written, [&] { return preview.Empty(); }); break;
       default: {
         OverlayPolyline p{in.Value(0, 7), std::vector<OverlayPoint>(in.Byte() % 16)};
         for (OverlayPoint& point : p.points) point = {in.Value(-32768, 32767), in.Value(-32768, 32767)};
-        failure = Write(overlay, in, begun, FieldsOfPolyline(p), &polylines, [&] { return overlay.Polyline(p); });
+        failure = Write(overlay, in, FieldsOfPolyline(p), &polylines, [&] { return overlay.Polyline(p); });
         break;
       }
     }

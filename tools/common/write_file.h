@@ -1,20 +1,37 @@
 // Writes whole files for the native tools; a file not written completely is removed.
 #pragma once
-#include <fcntl.h>
-#include <sys/uio.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/uio.h>
+#include <unistd.h>
+#endif
 
 struct FilePiece {
   const void* data;
   size_t size;
 };
 
+#ifdef _WIN32
+// Writes the pieces one after another.
+inline bool WriteFilePieces(const std::string& name, const std::vector<FilePiece>& pieces) {
+  FILE* file = std::fopen(name.c_str(), "wb");
+  if (!file) return false;
+  bool written = true;
+  for (const FilePiece& piece : pieces) written = written && std::fwrite(piece.data, 1, piece.size, file) == piece.size;
+  if (std::fclose(file) != 0 || !written) {
+    std::remove(name.c_str());
+    return false;
+  }
+  return true;
+}
+#else
 // Writes the pieces one after another, all in one system call when the system takes them.
 inline bool WriteFilePieces(const std::string& name, const std::vector<FilePiece>& pieces) {
   std::vector<iovec> left;
@@ -47,6 +64,7 @@ inline bool WriteFilePieces(const std::string& name, const std::vector<FilePiece
   }
   return true;
 }
+#endif
 
 inline bool WriteWholeFile(const std::string& name, const std::vector<uint8_t>& bytes) {
   return WriteFilePieces(name, {{bytes.data(), bytes.size()}});

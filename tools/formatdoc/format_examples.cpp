@@ -8,6 +8,8 @@
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/alignment_job.h"
 
+using namespace qex;
+
 namespace {
 
 std::string Hex(const uint8_t* bytes, size_t size) {

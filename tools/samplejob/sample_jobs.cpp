@@ -7,6 +7,8 @@
 #include "common/job_file/job_writer.h"
 #include "tools/samplejob/text_raster.h"
 
+using namespace qex;
+
 namespace {
 
 constexpr uint32_t kRopOther = 0x00BB0226;

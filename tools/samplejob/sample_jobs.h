@@ -9,7 +9,7 @@
 struct SampleJobSpec {
   enum Kind { kShowcase, kFullBed, kEdge } kind;
   std::string name;  // file name without ending; files are NAME.PRN and NAME.VCT
-  PreviewHeader header;
+  qex::PreviewHeader header;
   uint32_t seed;
 };
 

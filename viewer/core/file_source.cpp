@@ -2,15 +2,18 @@
 #include "viewer/core/file_source.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <new>
 
 namespace {
 
-// Bytes read at a time; a larger request (a raster band's rows) is read in one go.
+// Bytes read at a time; a request for more is read in one go.
 constexpr size_t kPiece = 256 * 1024;
 
-// The size in 64 bits: a 32-bit long would wrap for a file of 4 GiB or more.
+// The size in 64 bits: a 32-bit long would wrap for a file of 2 GiB or more. MinGW's
+// _fseeki64 and _ftelli64 for the 32-bit msvcrt are built on _filelengthi64, fsetpos and
+// fgetpos, whose positions are 64-bit.
 int64_t FileSize(FILE* file) {
 #ifdef _WIN32
   if (_fseeki64(file, 0, SEEK_END) != 0) return -1;
@@ -25,9 +28,11 @@ int64_t FileSize(FILE* file) {
 
 bool FileSource::Open(const char* fileName) {
   file_ = std::fopen(fileName, "rb");
-  if (!file_) return false;
-  const int64_t size = FileSize(file_);
-  if (size < 0 || size > kLargestReadableFile || std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  const int64_t size = file_ ? FileSize(file_) : -1;
+  if (size < 0 || std::fseek(file_, 0, SEEK_SET) != 0) {
+    openError_ = errno;
+    return false;
+  }
   left_ = static_cast<uint64_t>(size);
   return true;
 }

@@ -47,15 +47,18 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
 
 }  // namespace
 
-int DrawOverlayIntoPicture(ByteCursor& in, MemoryPicture& picture, RenderState& state) {
-  PreviewHeader header;
-  if (!ReadPreviewHeader(in, &header)) return -1;
+int DrawOverlayIntoPicture(ByteCursor& in, MemoryPicture& picture, RenderState& state, PreviewError* error) {
+  qex::PreviewHeader header;
+  if (!ReadPreviewHeader(in, &header)) return PreviewFailure(error, in.offset(), "header cut short");
   const PictureArea area = PlacePicture(header.width, header.height, picture.width(), picture.height());
   SetOverlayScale(header, area.w, state);
   PolylineRecord record;
   std::vector<VectorPoint> points;
   while (in.remaining() > 0) {
-    if (ReadPolylineRecord(in, &record) != 0 || MapPolylinePoints(record, state, area, &points) != 0) return -1;
+    const uint64_t start = in.offset();
+    if (ReadPolylineRecord(in, &record, error) != 0) return -1;
+    if (MapPolylinePoints(record, state, area, &points) != 0)
+      return PreviewFailure(error, start, "no memory for the points");
     const uint32_t colour = PenPalette[record.pen];
     for (size_t i = 1; i < points.size(); ++i) {
       DrawSegment(picture, area, points[i - 1].x, points[i - 1].y, points[i].x, points[i].y, colour);

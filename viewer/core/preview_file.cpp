@@ -21,33 +21,24 @@ void SetScaleFactors(RenderState& state, unsigned xPitch, unsigned yPitch) {
 }
 
 int ReadRecords(PreviewContext& context, RecordCounts& counts) {
-  ByteCursor& in = context.cursor;
-  // A stray last byte is not a tag: the loop ends normally.
-  while (in.remaining() >= 2) {
-    const uint64_t tagOffset = in.offset();
-    int16_t tag;
-    if (!in.ReadI16(&tag)) return PreviewFailure(context, tagOffset, "cannot read the file");
-    int result;
-    switch (tag) {
+  PreviewRecordHead head;
+  for (int next; (next = ReadRecordHead(context.cursor, context.error, &head)) != 0;) {
+    if (next < 0) return -1;
+    switch (head.tag) {
       case kTagRasterBand:
-        result = DrawRasterBand(context);
-        if (result == 0) ++counts.rasterBands;
+        if (DrawRasterBand(context, head.band) != 0) return -1;
+        ++counts.rasterBands;
         break;
       case kTagFilledRect:
-        result = DrawFilledRect(context);
-        if (result == 0) ++counts.filledRects;
+        DrawFilledRect(context, head.rect);
+        ++counts.filledRects;
         break;
       case kTagLineRuns:
-        result = DrawLineRuns(context);
-        if (result == 0) ++counts.lineRuns;
+        if (DrawLineRuns(context, head.runs) != 0) return -1;
+        ++counts.lineRuns;
         break;
-      case kTagEmptyRecord:
-        result = 0;
-        ++counts.emptyRecords;
-        break;
-      default: return PreviewFailure(context, tagOffset, "unknown record tag " + std::to_string(tag));
+      default: ++counts.emptyRecords;
     }
-    if (result != 0) return -1;
   }
   return 0;
 }
@@ -70,7 +61,7 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header) {
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header) {
   if (!ReadPreviewHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
   if (header->width == 0 || header->height == 0) {
     return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
@@ -78,16 +69,14 @@ int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* he
   return 0;
 }
 
-namespace {
-
-int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error,
-                     RecordCounts* counts) {
+int RenderPreview(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error,
+                  RecordCounts* counts) {
   RasterColumns columns;
   std::vector<uint8_t> columnMarks;
   PreviewContext context{in, state, observer, error, columns, columnMarks};
   // What was read of the header stays in the state, also when it is refused; a header cut
   // short keeps the state's mirror flag.
-  PreviewHeader header{state.headerWidth, state.headerHeight, state.mirrored ? -1 : 0, 0};
+  qex::PreviewHeader header{state.headerWidth, state.headerHeight, state.mirrored ? -1 : 0, 0};
   const int headerResult = ReadPreviewFileHeader(in, error, &header);
   state.headerWidth = static_cast<uint16_t>(header.width);
   state.headerHeight = static_cast<uint16_t>(header.height);
@@ -108,12 +97,10 @@ int RenderFromCursor(ByteCursor& in, RenderState& state, RenderObserver& observe
   return ReadRecords(context, counts ? *counts : localCounts);
 }
 
-}  // namespace
-
 int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer, PreviewError* error,
                   RecordCounts* counts) {
   ByteCursor in(data, size);
-  return RenderFromCursor(in, state, observer, error, counts);
+  return RenderPreview(in, state, observer, error, counts);
 }
 
 int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& observer, PreviewError* error,
@@ -125,5 +112,5 @@ int ReadPreviewFile(const char* fileName, RenderState& state, RenderObserver& ob
     return -1;
   }
   ByteCursor in(file);
-  return RenderFromCursor(in, state, observer, error, counts);
+  return RenderPreview(in, state, observer, error, counts);
 }

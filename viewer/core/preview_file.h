@@ -5,15 +5,10 @@
 #include <string>
 
 #include "viewer/core/byte_cursor.h"
+#include "viewer/core/file_error.h"
 #include "viewer/core/preview_header_reader.h"
 #include "viewer/core/render_observer.h"
 #include "viewer/core/render_state.h"
-
-// Where and why a preview failed; offset is the byte offset of the failing item.
-struct PreviewError {
-  uint64_t offset = 0;
-  std::string reason;
-};
 
 // How many records of each kind were read (the failing one not included).
 struct RecordCounts {
@@ -41,10 +36,13 @@ PictureSize FitPreviewPicture(int width, int height);
 
 // Decodes a preview file's header (ReadPreviewHeader) and checks it: 0, or -1 with the
 // failure recorded in `error`.
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, PreviewHeader* header);
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header);
 
-// Renders the preview held in `data`; 0 on success, -1 on failure (error filled when given).
+// Renders the preview read from `in`; 0 on success, -1 on failure (error filled when given).
 // On return, success or failure, the picture may exist in `state`.
+int RenderPreview(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error = nullptr,
+                  RecordCounts* counts = nullptr);
+// The same for a preview held in `data`.
 int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer,
                   PreviewError* error = nullptr, RecordCounts* counts = nullptr);
 

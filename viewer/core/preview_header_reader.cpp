@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-bool ReadPreviewHeader(ByteCursor& in, PreviewHeader* header) {
+bool ReadPreviewHeader(ByteCursor& in, qex::PreviewHeader* header) {
   uint16_t size = 0;
   if (!in.ReadU16(&size)) return false;
   header->width = size;

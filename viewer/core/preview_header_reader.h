@@ -5,4 +5,4 @@
 
 // Decodes the header field by field; false when the bytes end first. Then the width and
 // height read so far are kept in `header`, its pitches are left as they were.
-bool ReadPreviewHeader(ByteCursor& in, PreviewHeader* header);
+bool ReadPreviewHeader(ByteCursor& in, qex::PreviewHeader* header);

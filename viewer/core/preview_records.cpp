@@ -44,19 +44,30 @@ int ReadLineSegment(ByteCursor& in, PreviewError* error, const LineRunsFields& r
   return 0;
 }
 
-int DrawFilledRect(PreviewContext& context) {
-  FilledRectFields r;
-  if (ReadFilledRect(context.cursor, context.error, &r) != 0) return -1;
+int ReadRecordHead(ByteCursor& in, PreviewError* error, PreviewRecordHead* head) {
+  // A stray last byte is not a tag: the file ends normally.
+  if (in.remaining() < 2) return 0;
+  head->offset = in.offset();
+  if (!in.ReadI16(&head->tag)) return PreviewFailure(error, head->offset, "cannot read the file");
+  int result;
+  switch (head->tag) {
+    case kTagRasterBand: result = ReadRasterBand(in, error, &head->band); break;
+    case kTagFilledRect: result = ReadFilledRect(in, error, &head->rect); break;
+    case kTagLineRuns: result = ReadLineRunsHead(in, error, &head->runs); break;
+    case kTagEmptyRecord: result = 0; break;
+    default: return PreviewFailure(error, head->offset, "unknown record tag " + std::to_string(head->tag));
+  }
+  return result == 0 ? 1 : -1;
+}
+
+void DrawFilledRect(PreviewContext& context, const FilledRectFields& r) {
   const RenderState& s = context.state;
   // The origin moves the top edge only.
   context.state.picture.FillRect(ScaleToPixel(r.left, s.scaleX), ScaleToPixel(r.originY + r.top, s.scaleY),
                                  ScaleToPixel(r.right, s.scaleX), ScaleToPixel(r.bottom, s.scaleY), PenPalette[r.pen]);
-  return 0;
 }
 
-int DrawLineRuns(PreviewContext& context) {
-  LineRunsFields runs;
-  if (ReadLineRunsHead(context.cursor, context.error, &runs) != 0) return -1;
+int DrawLineRuns(PreviewContext& context, const LineRunsFields& runs) {
   const RenderState& s = context.state;
   const int y = ScaleToPixel(runs.rowY, s.scaleY);
   for (int i = 1; i < runs.count; ++i) {

@@ -1,4 +1,5 @@
-// The record readers of a preview file, shared by the reader's record loop.
+// The record readers of a preview file, shared by the reader's record loop and the tools that
+// list or check a file.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -18,8 +19,6 @@ struct PreviewContext {
   std::vector<uint8_t>& columnMarks;  // the raster bands' row of marks
 };
 
-// Records the first failure (when `error` is given); always returns -1.
-int PreviewFailure(PreviewError* error, uint64_t offset, const std::string& reason);
 inline int PreviewFailure(PreviewContext& context, uint64_t offset, const std::string& reason) {
   return PreviewFailure(context.error, offset, reason);
 }
@@ -45,15 +44,30 @@ int ReadLineRunsHead(ByteCursor& in, PreviewError* error, LineRunsFields* runs);
 int ReadLineSegment(ByteCursor& in, PreviewError* error, const LineRunsFields& runs, int index,
                     LineSegmentFields* segment);
 
-// `rows` points at rowCount x bytesPerRow bytes inside the cursor, valid until its next read.
+// The head of a raster band; the file holds its rowCount x bytesPerRow bytes of rows (checked),
+// read one by one.
 struct RasterBandFields {
   uint16_t originY, originX, firstRow, bandWidth, rowCount, bytesPerRow, pen;
   uint32_t rasterOp;
-  const uint8_t* rows;
 };
 int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* band);
+// The next row of `band`; `row` points at its bytes inside the cursor, valid until its next
+// read. One row at a time: a band of 4 GiB needs no more memory than a small one.
+int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& band, const uint8_t** row);
 
-// Each reads one record's payload (the tag already consumed) and draws it; 0 or -1.
-int DrawFilledRect(PreviewContext& context);
-int DrawLineRuns(PreviewContext& context);
-int DrawRasterBand(PreviewContext& context);
+// A record's tag and head as stored; which head holds depends on the tag.
+struct PreviewRecordHead {
+  uint64_t offset = 0;  // of the tag
+  int16_t tag = 0;
+  FilledRectFields rect{};  // kTagFilledRect
+  LineRunsFields runs{};    // kTagLineRuns: runs.count - 1 segments follow
+  RasterBandFields band{};  // kTagRasterBand: band.rowCount rows follow
+};
+// Reads the next record's tag and head: 1 when there is a record, 0 at the end of the file
+// (a stray last byte is not a tag), -1 for an unknown tag or a refused head (error filled).
+int ReadRecordHead(ByteCursor& in, PreviewError* error, PreviewRecordHead* head);
+
+// Each draws a record whose head was read, reading what follows it; 0 or -1.
+void DrawFilledRect(PreviewContext& context, const FilledRectFields& rect);
+int DrawLineRuns(PreviewContext& context, const LineRunsFields& runs);
+int DrawRasterBand(PreviewContext& context, const RasterBandFields& band);

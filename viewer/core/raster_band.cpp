@@ -170,23 +170,25 @@ int ReadRasterBand(ByteCursor& in, PreviewError* error, RasterBandFields* h) {
   if (h->rowCount > 0 && h->bytesPerRow == 0) {
     return PreviewFailure(error, start + 10, "raster band of " + std::to_string(h->rowCount) + " rows of 0 bytes");
   }
-  // The rows are used in place: their size is checked against what the file holds.
-  const size_t rowsSize = static_cast<size_t>(h->rowCount) * h->bytesPerRow;
+  // A band cut short fails before any of its rows is drawn.
+  const uint64_t rowsSize = uint64_t{h->rowCount} * h->bytesPerRow;
   if (rowsSize > in.remaining()) {
     return PreviewFailure(error, start + 18,
                           "raster band announces " + std::to_string(rowsSize) + " bytes of rows, " +
                               std::to_string(in.remaining()) + " left");
   }
-  if (!in.Take(rowsSize, &h->rows)) return PreviewFailure(error, start + 18, "cannot read the band's rows");
   return 0;
 }
 
-int DrawRasterBand(PreviewContext& context) {
+int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& band, const uint8_t** row) {
+  const uint64_t start = in.offset();
+  return in.Take(band.bytesPerRow, row) ? 0 : PreviewFailure(error, start, "cannot read the file");
+}
+
+int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
   RenderState& state = context.state;
   RenderObserver& observer = context.observer;
-  const uint64_t start = context.cursor.offset();
-  RasterBandFields h;
-  if (ReadRasterBand(context.cursor, context.error, &h) != 0) return -1;
+  const uint64_t start = context.cursor.offset() - 18;
   if (h.rowCount == 0) return 0;
   const bool mirrored = state.mirrored != 0;
   const int width = state.picture.width();
@@ -203,11 +205,13 @@ int DrawRasterBand(PreviewContext& context) {
   const int baseRow = h.originY + h.firstRow;
   int lastRow = -1;
   for (int i = 0; i < h.rowCount; ++i) {
+    const uint8_t* row;
+    if (ReadRasterRow(context.cursor, context.error, h, &row) != 0) return -1;
     const int y = ScaleToPixel(i + baseRow, state.scaleY);
     if (y == lastRow) continue;
     lastRow = y;
     if (observer.MonitorOpen()) observer.Pump();
-    plotter.PlotRow(h.rows + static_cast<size_t>(i) * h.bytesPerRow, y);
+    plotter.PlotRow(row, y);
     if (observer.MonitorOpen() && (y != state.lastCopiedRow || i == 0)) {
       state.lastCopiedRow = y;
       observer.CopyRow(state, y);

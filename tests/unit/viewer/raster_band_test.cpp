@@ -4,6 +4,8 @@
 
 #include "recording_observer.h"
 
+using namespace qex;
+
 namespace {
 
 // A one-row band at x with 64 pixels of width.

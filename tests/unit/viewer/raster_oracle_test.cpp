@@ -6,6 +6,8 @@
 #include "recording_observer.h"
 #include "viewer/core/pen_palette.h"
 
+using namespace qex;
+
 namespace {
 
 struct Band {

@@ -1,18 +1,18 @@
-// The overlay: points scaled and mirrored in x only, and a bad record ending it.
+// The overlay: points scaled and mirrored in x only, and cut to their area. Bad records and
+// where they fail: tests/tools/qexpreview.txt.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <utility>
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
-#include "viewer/core/file_source.h"
 #include "viewer/core/overlay_picture.h"
 #include "viewer/core/vector_file.h"
+
+using namespace qex;
 
 namespace {
 
@@ -20,13 +20,6 @@ uint32_t Bits(float value) {
   uint32_t bits;
   std::memcpy(&bits, &value, sizeof bits);
   return bits;
-}
-
-// A 4 x 3 overlay whose first polyline draws two pixels of row 0, followed by `tail`.
-std::vector<uint8_t> AfterOneLine(std::vector<uint8_t> tail) {
-  std::vector<uint8_t> file = JobBytes(4, 3, 10, 10).Polyline(1, {{0, 0}, {2, 0}}).bytes();
-  file.insert(file.end(), tail.begin(), tail.end());
-  return file;
 }
 
 }  // namespace
@@ -130,42 +123,4 @@ TEST(VectorFile, OverlayIsCutToItsArea) {
   }
   EXPECT_TRUE(std::includes(drawn.begin(), drawn.end(), across.begin(), across.end()));
   EXPECT_EQ(outside, Pixels{});
-}
-
-// A bad record ends the overlay after what was drawn.
-TEST(VectorFile, OverlayEndsAtABadRecordAfterWhatWasDrawn) {
-  const struct {
-    const char* name;
-    std::vector<uint8_t> file;
-  } bad[] = {
-      {"pen 8, then a good line", AfterOneLine({8, 0, 2, 0, 0, 0, 1, 0, 2, 0, 1, 0, 2, 0, 0, 2, 2, 0, 2, 0, 2, 0})},
-      {"points cut short", AfterOneLine({1, 0, 2, 0, 0, 0, 1, 0, 2, 0, 1})},
-      {"count beyond the data", AfterOneLine({1, 0, 0xFF, 0xFF, 0, 0, 1, 0})},
-  };
-  for (const auto& c : bad) {
-    SCOPED_TRACE(c.name);
-    MemoryPicture picture;
-    ASSERT_TRUE(picture.Create(4, 3));
-    RenderState state;
-    ByteCursor in(c.file.data(), c.file.size());
-    EXPECT_EQ(DrawOverlayIntoPicture(in, picture, state), -1);
-    EXPECT_EQ(DrawnPixels(picture), (Pixels{{0, 0}, {1, 0}}));
-  }
-}
-
-TEST(VectorFile, OverlayOfTwoGibibytesIsNotOpened) {
-  // Sparse, so that making them is quick; a reader that went through one would take minutes.
-  // The last byte at `last`: 2 GiB - 1 bytes still open, 2 GiB do not.
-  const std::string name = testing::TempDir() + "two-gibibytes.VCT";
-  for (const long last : {0x7FFFFFFEL, 0x7FFFFFFFL}) {
-    {
-      std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(name.c_str(), "wb"), std::fclose);
-      ASSERT_TRUE(file);
-      ASSERT_EQ(std::fseek(file.get(), last, SEEK_SET), 0);
-      ASSERT_NE(std::fputc(0, file.get()), EOF);
-    }
-    FileSource source;
-    EXPECT_EQ(source.Open(name.c_str()), last < 0x7FFFFFFF) << "last byte at " << last;
-  }
-  std::remove(name.c_str());
 }
