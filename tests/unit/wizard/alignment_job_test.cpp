@@ -75,11 +75,18 @@ TEST(TestJob, PowerPacketsAndSpeedByte) {
     SendPowerPackets(device, Block(2, 400).data(), percent, speedByteOn, 80, 70);
     EXPECT_EQ(device.packets.empty() ? "" : device.packets[0] + "|" + device.packets[1], want) << percent;
   }
-  // ceil((factor - 1) x 1e-6 x 10 x jobSpeed x 255), low byte, 0 sent as 1.
-  const int speeds[][3] = {{1, 400, 1},    {2, 400, 2}, {3, 1000, 6}, {255, 3000, 152},
-                           {101, 1003, 1}, {2, -1, 49}, {2, 0, 1}};
-  for (const auto& [factor, jobSpeed, byte] : speeds)
-    EXPECT_EQ(SpeedByte(Block(static_cast<uint8_t>(factor), static_cast<int16_t>(jobSpeed)).data()), byte) << factor;
+  // Factor byte F, jobSpeed, V = ceil((F - 1) x 0.000001 x 10 x jobSpeed x 255) and the speed
+  // byte: V's low byte, 1 only when V is 0. For -1 and -32768, 10 x jobSpeed wraps as unsigned.
+  const int64_t speeds[][4] = {{1, 400, 0, 1},           {2, 0, 0, 1},        {2, 370, 1, 1},
+                               {2, 400, 2, 2},           {3, 1000, 6, 6},     {101, 1000, 255, 255},
+                               {101, 1003, 256, 0},      {101, 1004, 257, 1}, {101, 1176, 300, 44},
+                               {255, 3000, 1944, 152},   {0, 400, -1, 255},   {2, -1, 1095217, 49},
+                               {2, -32768, 1095134, 222}};
+  for (const auto& [factor, jobSpeed, v, byte] : speeds) {
+    const std::vector<uint8_t> block = Block(static_cast<uint8_t>(factor), static_cast<int16_t>(jobSpeed));
+    EXPECT_EQ(SpeedValue(block.data()), v) << factor << " " << jobSpeed;
+    EXPECT_EQ(SpeedByte(block.data()), byte) << factor << " " << jobSpeed;
+  }
 }
 
 TEST(TestJob, CallOrder) {
