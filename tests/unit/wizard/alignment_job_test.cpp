@@ -67,6 +67,7 @@ TEST(TestJob, PowerPacketsAndSpeedByte) {
   const std::tuple<int, bool, std::string> cases[] = {
       {40, false, "04001b703200" + zeros + "|12001b540000001122334454667f99b2cce5ccb2"},
       {100, true, "04001b707d00" + zeros + "|12001b540002002a557faad4ffffffffffffccb2"},
+      {1, true, "04001b700140" + zeros + "|12001b540002000000010101020203030404ccb2"},
       {0, true, ""},
       {-1, true, ""},
       {101, true, ""}};
