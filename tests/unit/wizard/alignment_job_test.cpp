@@ -102,6 +102,7 @@ TEST(TestJob, CallOrder) {
       {0x80, 9, {}, start + "Escape 19 ESC #|" + page1 + page2 + page3},
       {0, 400, {1, 0}, start + power + "StartPage|Progress 20|" + page2 + page3},
       {0, 400, {1, 1, -1}, start + power + page1 + "Escape 19 SUB W|StartPage|Progress 60|" + page3},
+      {0, 400, {1, 1, 1, 0}, start + power + page1 + page2 + "Escape 19 SUB E|StartPage|Progress 100|EndDoc|DeleteDC"},
       {1, 400, {0}, start + "DeleteDC"},
       {1, 400, {-1}, start + "DeleteDC"},
   };
