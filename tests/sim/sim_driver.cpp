@@ -4,12 +4,16 @@
 //   QEXWIZ_SIM_SETTINGS  a file whose bytes are the driver's settings block (its size is the
 //                        size the driver reports)
 //   QEXWIZ_SIM_FAIL      "docprops": reading the settings fails
+//   QEXWIZ_SIM_PROGRESS  a text file; at the call after each progress step of the job (SUB
+//                        packets, EndDoc) the driver appends what the sending page shows, as
+//                        drawn: "Cancel <enabled|disabled>, <blue pixels mid-bar> of <width> blue"
 //   QEXWIZ_SIM_LOG       a text file; the print device appends one line per call in the
 //                        format of tools/device_log (the one qexcard prints):
 //   CreateDC <device name> <block>   StartDoc <document name>   Escape <number> <input bytes>
 //   StartPage   EndPage   EndDoc   DeleteDC
 //   BitBlt <x> <y> <width> <height> <rop as 8 hex digits> <source width>x<source height>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,8 +22,10 @@
 #include <iterator>
 #include <string>
 
+#include "common/win32/scoped.h"
 #include "tools/device_log/device_log.h"
 #include "wizard/core/driver_settings.h"
+#include "wizard/resources/resource_ids.h"
 #include "wizard/win32/driver_access.h"
 
 namespace {
@@ -58,13 +64,19 @@ class SimDriver : public Spooler, public PrintDevice {
     Log(device_log::StartDocLine(name));
     return 1;
   }
-  void Escape(int escape, const uint8_t* input, int size) override { Log(device_log::EscapeLine(escape, input, size)); }
+  void Escape(int escape, const uint8_t* input, int size) override {
+    Log(device_log::EscapeLine(escape, input, size));
+    if (size == 4 && input[2] == 0x1A) RecordProgress();
+  }
   int StartPage() override {
     Log(device_log::StartPageLine());
     return 1;
   }
   void EndPage() override { Log(device_log::EndPageLine()); }
-  void EndDoc() override { Log(device_log::EndDocLine()); }
+  void EndDoc() override {
+    Log(device_log::EndDocLine());
+    RecordProgress();
+  }
   void DeleteDC() override { Log(device_log::DeleteDCLine()); }
   // The bitmap comes from the program's own resources, as on the real printer.
   void DrawBitmapResource(int id, int x, int y) override {
@@ -77,6 +89,20 @@ class SimDriver : public Spooler, public PrintDevice {
   }
   void FillBlack(int x, int y, int width, int height) override {
     Log(device_log::BitBltLine(x, y, width, height, device_log::kBlackness, 0, 0));
+  }
+
+ private:
+  static void RecordProgress() {
+    HWND sheet = GetActiveWindow();
+    HWND bar = GetDlgItem(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)), IDC_PROGRESS);
+    RECT client{};
+    GetClientRect(bar, &client);
+    int blue = 0;
+    const ScopedWindowDc dc(bar);
+    for (int x = 0; x < client.right; ++x) blue += GetPixel(dc.get(), x, client.bottom / 2) == RGB(0, 0, 255);
+    std::ofstream(Env("QEXWIZ_SIM_PROGRESS"), std::ios::binary | std::ios::app)
+        << "Cancel " << (IsWindowEnabled(GetDlgItem(sheet, IDCANCEL)) ? "enabled" : "disabled") << ", " << blue
+        << " of " << client.right << " blue\n";
   }
 } simDriver;
 

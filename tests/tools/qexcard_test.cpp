@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -56,19 +57,24 @@ TEST_F(Qexcard, LogAndExplanationAsKept) {
   }
 }
 
+// Refusals end in one line, the system's reason where it gave one; a card.png.part that
+// was there before is not ours and stays as it was.
 TEST_F(Qexcard, BadInputFailsWithOneLineAndWritesNothing) {
   std::ofstream(dir_ + "/short.bin", std::ios::binary) << std::string(1563, '\0');
   std::ofstream(dir_ + "/long.bin", std::ios::binary) << std::string(1565, '\0');
+  std::ofstream(dir_ + "/theirs.png.part") << "theirs";
   const std::string png = " --png '" + dir_ + "/card.png'";
   const struct {
     std::string arguments;
     int exitCode;
+    const char* reason = "";
   } cases[] = {
       {"--settings '" + dir_ + "/short.bin'" + png, 1},
       {"--settings '" + dir_ + "/long.bin'" + png, 1},
-      {"--settings '" + dir_ + "/missing.bin'" + png, 1},
-      {"--png '" + dir_ + "/no/card.png'", 1},
-      {"--png '" + dir_ + "'", 1},  // a folder
+      {"--settings '" + dir_ + "/missing.bin'" + png, 1, ": No such file or directory"},
+      {"--png '" + dir_ + "/no/card.png'", 1, "/no/card.png.part: No such file or directory"},
+      {"--png '" + dir_ + "'", 1, ": Is a directory"},
+      {"--png '" + dir_ + "/theirs.png'", 1, "/theirs.png.part: File exists"},
       {"--power 101" + png, 2},
       {"--power 4.55" + png, 2},
       {"--power -0.5" + png, 2},
@@ -85,9 +91,12 @@ TEST_F(Qexcard, BadInputFailsWithOneLineAndWritesNothing) {
     EXPECT_EQ(Run(c.arguments), c.exitCode);
     EXPECT_EQ(err_.rfind("qexcard: ", 0), 0u) << err_;
     EXPECT_EQ(err_.find('\n'), err_.size() - 1) << err_;
+    EXPECT_EQ(err_.rfind(std::string(c.reason) + "\n"), err_.size() - std::strlen(c.reason) - 1) << err_;
     EXPECT_EQ(out_, "");
-    for (const char* name : {"/card.png", "/card.png.part", "/no", ".part"}) EXPECT_FALSE(Exists(dir_ + name)) << name;
+    for (const char* name : {"/card.png", "/card.png.part", "/no", ".part", "/theirs.png"})
+      EXPECT_FALSE(Exists(dir_ + name)) << name;
   }
+  EXPECT_EQ(ReadText(dir_ + "/theirs.png.part"), "theirs");
 }
 
 // The picture as grey levels, top row first; empty when it cannot be read.

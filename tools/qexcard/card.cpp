@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <memory>
 
 #include "tools/device_log/device_log.h"
 #include "tools/wizard_bitmaps/wizard_bitmaps.h"
@@ -32,12 +32,14 @@ const char kCardUsage[] =
     "  --settings BLOCK a file holding the 1564-byte settings block the driver hands out; the\n"
     "                   wizard writes its fixed values into it as it does after opening the\n"
     "                   printer. Default: a metric block (sample 10 cm from the left ruler) at\n"
-    "                   500 x 500 dpi, maxSpeed 1000, speed factor (byte 1544) 2, no ESC #\n"
-    "                   packet (byte 1500 zero), every other byte 0.\n"
+    "                   500 x 500 dpi (the job sets 1000 x 1000 before it draws), maxSpeed\n"
+    "                   1000, speed factor (byte 1544) 2, no ESC # packet (byte 1500 zero),\n"
+    "                   every other byte 0.\n"
     "  --log            print the device calls, one per line, as the simulated driver logs them\n"
     "  --explain        print the job's settings and every device packet decoded\n"
     "  --png CARD.png   draw the three pages, one panel each, and under them the card they\n"
-    "                   engrave together, one pixel per device unit (a thousandth of an inch)\n"
+    "                   engrave together, one pixel per device unit (a thousandth of an inch),\n"
+    "                   each panel captioned, the letter whose bars line up framed\n"
     "Exit codes: 0 done; 1 the block or an output could not be read or written; 2 a bad\n"
     "command line.\n";
 
@@ -121,7 +123,7 @@ class RecordingDevice : public PrintDevice {
   }
   void Escape(int escape, const uint8_t* input, int inputSize) override {
     Log(device_log::EscapeLine(escape, input, inputSize));
-    run_->packets.emplace_back(input, input + std::max(inputSize, 0));
+    run_->packets.push_back({{input, input + std::max(inputSize, 0)}, run_->pages.size() + 1});
   }
   int StartPage() override {
     Log(device_log::StartPageLine());
@@ -166,6 +168,40 @@ int32_t SpeedPercent(const uint8_t* block) {
   return PercentFromSpeed(GetI16(block, settings_offset::jobSpeed), MaxSpeed(block));
 }
 
+// One packet of the job: its bytes in hex, then what they say.
+std::string ExplainPacket(const CardPacket& packet, const uint8_t* block) {
+  const uint8_t* bytes = packet.bytes.data();
+  const size_t size = packet.bytes.size();
+  const size_t count = size >= 2 ? static_cast<size_t>(bytes[0] | bytes[1] << 8) : 0;
+  if (size < 4 || count + 2 > size) return device_log::Hex(bytes, static_cast<long>(size)) + "  not a packet";
+  const std::string hex = device_log::Hex(bytes, static_cast<long>(count + 2)) + "  ";
+  const uint8_t command = bytes[2], letter = bytes[3];
+  if (command == 0x1A && count == 2) {
+    return hex + (std::isprint(letter) ? Format("SUB '%c'", letter) : Format("SUB %u", letter)) +
+           Format(": page %zu follows", packet.nextPage);
+  }
+  if (command == 0x1B && letter == '#' && count == 4) return hex + Format("ESC # %u %u", bytes[4], bytes[5]);
+  if (command == 0x1B && letter == 'p' && count == 4) {
+    const unsigned value = bytes[4] << 8 | bytes[5];
+    return hex + Format("ESC p %u: power %g %%", value, value / 320.0);
+  }
+  if (command == 0x1B && letter == 'T' && count == 18) {
+    const int jobSpeed = GetI16(block, settings_offset::jobSpeed);
+    std::string table;
+    for (int i = 7; i <= 17; ++i) table += Format(" %u", bytes[i]);
+    return hex + "ESC T\n" +
+           Format("  byte 5, speed byte %u: V = ceil((F - 1) x 0.000001 x 10 x jobSpeed x 255) = %lld", bytes[5],
+                  static_cast<long long>(SpeedValue(block))) +
+           Format(" for F %u (byte 1544) and jobSpeed %d%s; the byte is V's low byte, 1 when V is 0\n",
+                  GetU8(block, settings_offset::speedFactor), jobSpeed,
+                  jobSpeed < 0 ? " (10 x jobSpeed read as unsigned 32 bits)" : "") +
+           Format("  bytes 7-17, power table B x 1/6, 1/3, 1/2, 2/3, 5/6, 1, 1.25, 1.5, 1.75, 2, 2.25") +
+           Format(" (at most 255) for B %u:%s\n", bytes[12], table.c_str()) +
+           Format("  bytes 18-19, extras %u %u (of 255)", bytes[18], bytes[19]);
+  }
+  return hex + "unknown packet";
+}
+
 void DrawPage(const std::vector<CardBlit>& page, int dx, int dy, MemoryPicture* picture) {
   static const Canvas letterRow = LetterRowCanvas();
   for (const CardBlit& blit : page) {
@@ -177,6 +213,58 @@ void DrawPage(const std::vector<CardBlit>& page, int dx, int dy, MemoryPicture* 
     for (int y = 0; y < std::min(blit.height, letterRow.height); ++y)
       for (int x = 0; x < std::min(blit.width, letterRow.width); ++x)
         if (letterRow.At(x, y) == 0) picture->SetPixel(dx + blit.x + x, dy + blit.y + y, 0);
+  }
+}
+
+// The area that blits cover, in device units, right and bottom excluded.
+struct Extent {
+  long long left = 0, top = 0, right = 0, bottom = 0;
+  bool any = false;
+  void Add(const CardBlit& blit) {
+    if (blit.width <= 0 || blit.height <= 0) return;
+    left = any ? std::min<long long>(left, blit.x) : blit.x;
+    top = any ? std::min<long long>(top, blit.y) : blit.y;
+    right = any ? std::max(right, 0LL + blit.x + blit.width) : 0LL + blit.x + blit.width;
+    bottom = any ? std::max(bottom, 0LL + blit.y + blit.height) : 0LL + blit.y + blit.height;
+    any = true;
+  }
+  std::string Rows() const { return any ? Format("Y %lld TO %lld", top, bottom - 1) : "NOTHING DRAWN"; }
+};
+
+constexpr uint32_t kCaptionColour = 0x993300;  // COLORREF: dark blue, not engraved
+constexpr uint32_t kMarkColour = 0x0000FF;     // COLORREF: red
+
+void DrawCaption(const std::string& text, int left, int top, MemoryPicture* picture) {
+  constexpr int kGlyphWidth = 14, kGlyphHeight = 20, kGap = 6;
+  Canvas canvas(static_cast<int>(text.size()) * (kGlyphWidth + kGap), kGlyphHeight, 0);
+  canvas.DrawText(text, 0, 0, kGlyphWidth, kGlyphHeight, kGap, 1, 1);
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = 0; x < canvas.width; ++x)
+      if (canvas.At(x, y) == 1) picture->SetPixel(left + x, top + y, kCaptionColour);
+}
+
+// The letters whose bars on pages 2 and 3 lie at the same x: the card's straight line when
+// the machine needs no correction.
+std::string AlignedLetters(const CardRun& run) {
+  std::string letters;
+  if (run.pages.size() != 3 || run.pages[1].size() != kBarCount || run.pages[2].size() != kBarCount) return letters;
+  for (size_t i = 0; i < kBarCount; ++i)
+    if (run.pages[1][i].x == run.pages[2][i].x) letters += static_cast<char>('A' + i);
+  return letters;
+}
+
+// Frames the columns of `letter` in the card's letter row, from the letters down to the bars.
+void MarkLetter(const CardRun& run, char letter, const Extent& card, int dx, int dy, MemoryPicture* picture) {
+  constexpr int kPad = 8, kLine = 3;
+  for (const CardBlit& row : run.pages[0]) {
+    if (!row.letterRow) continue;
+    const ColumnExtent& columns = kLetterColumns[static_cast<size_t>(letter - 'A')];
+    const int left = dx + row.x + columns.first - kPad, right = dx + row.x + columns.last + 1 + kPad;
+    const int top = dy + row.y + kLetterTop - kPad, bottom = static_cast<int>(dy + card.bottom + kPad);
+    picture->FillRect(left, top, right, top + kLine, kMarkColour);
+    picture->FillRect(left, bottom - kLine, right, bottom, kMarkColour);
+    picture->FillRect(left, top, left + kLine, bottom, kMarkColour);
+    picture->FillRect(right - kLine, top, right, bottom, kMarkColour);
   }
 }
 
@@ -224,15 +312,14 @@ std::vector<uint8_t> DefaultSettingsBlock() {
 }
 
 bool ReadSettingsBlock(const std::string& fileName, std::vector<uint8_t>* block, std::string* error) {
-  std::ifstream file(fileName, std::ios::binary);
+  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(fileName.c_str(), "rb"), std::fclose);
   // One byte more than a block tells a longer file from a block.
-  std::vector<char> bytes(kDriverSettingsSize + 1);
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!file.is_open() || file.bad()) {
-    *error = "cannot read " + fileName;
+  std::vector<uint8_t> bytes(kDriverSettingsSize + 1);
+  const size_t size = file ? std::fread(bytes.data(), 1, bytes.size(), file.get()) : 0;
+  if (!file || std::ferror(file.get())) {
+    *error = "cannot read " + fileName + ": " + std::strerror(errno);
     return false;
   }
-  const size_t size = static_cast<size_t>(file.gcount());
   if (size != kDriverSettingsSize) {
     *error = fileName +
              (size > kDriverSettingsSize ? " holds more than" : " holds " + std::to_string(size) + " bytes, not") +
@@ -256,28 +343,6 @@ CardRun RunCard(std::vector<uint8_t> block, const CardOptions& options) {
   return run;
 }
 
-std::string ExplainPacket(const uint8_t* packet, size_t size, const uint8_t* block) {
-  const size_t count = size >= 2 ? static_cast<size_t>(packet[0] | packet[1] << 8) : 0;
-  if (size < 4 || count + 2 > size) return device_log::Hex(packet, static_cast<long>(size)) + "  not a packet";
-  const std::string hex = device_log::Hex(packet, static_cast<long>(count + 2)) + "  ";
-  const uint8_t command = packet[2], letter = packet[3];
-  if (command == 0x1A && count == 2) {
-    return hex + (std::isprint(letter) ? Format("SUB '%c'", letter) : Format("SUB %u", letter));
-  }
-  if (command == 0x1B && letter == '#' && count == 4) return hex + Format("ESC # %u %u", packet[4], packet[5]);
-  if (command == 0x1B && letter == 'p' && count == 4) {
-    const unsigned value = packet[4] << 8 | packet[5];
-    return hex + Format("ESC p %u: power %g %%", value, value / 320.0);
-  }
-  if (command == 0x1B && letter == 'T' && count == 18) {
-    std::string bars;
-    for (int i = 7; i <= 17; ++i) bars += Format(" %u", packet[i]);
-    return hex + Format("ESC T: speed byte %u (speed %d %% of maxSpeed), bar powers%s, extras %u %u (of 255)",
-                        packet[5], static_cast<int>(SpeedPercent(block)), bars.c_str(), packet[18], packet[19]);
-  }
-  return hex + "unknown packet";
-}
-
 std::string ExplainCard(const CardRun& run) {
   const uint8_t* block = run.block.data();
   using namespace settings_offset;
@@ -286,41 +351,46 @@ std::string ExplainCard(const CardRun& run) {
              GetU16(block, jobPower) / 10.0, GetU16(block, jobPower), static_cast<int>(SpeedPercent(block)),
              GetI16(block, maxSpeed), GetI16(block, jobSpeed), GetI16(block, jobLineLag), GetI16(block, xResolution),
              GetI16(block, yResolution));
-  for (const std::vector<uint8_t>& packet : run.packets)
-    text += ExplainPacket(packet.data(), packet.size(), block) + "\n";
+  for (const CardPacket& packet : run.packets) text += ExplainPacket(packet, block) + "\n";
   return text;
 }
 
 bool DrawCard(const CardRun& run, MemoryPicture* picture) {
   constexpr long long kMargin = 40, kGap = 6, kMaxSide = 16384;
-  long long left = 0, top = 0, right = 0, bottom = 0;
-  bool any = false;
-  for (const auto& page : run.pages) {
-    for (const CardBlit& blit : page) {
-      if (blit.width <= 0 || blit.height <= 0) continue;
-      left = any ? std::min<long long>(left, blit.x) : blit.x;
-      top = any ? std::min<long long>(top, blit.y) : blit.y;
-      right = any ? std::max(right, 0LL + blit.x + blit.width) : 0LL + blit.x + blit.width;
-      bottom = any ? std::max(bottom, 0LL + blit.y + blit.height) : 0LL + blit.y + blit.height;
-      any = true;
-    }
-  }
+  Extent card;
+  for (const auto& page : run.pages)
+    for (const CardBlit& blit : page) card.Add(blit);
   const long long panels = static_cast<long long>(run.pages.size()) + 1;
-  const long long width = right - left + 2 * kMargin, panelHeight = bottom - top + 2 * kMargin;
+  const long long width = card.right - card.left + 2 * kMargin, panelHeight = card.bottom - card.top + 2 * kMargin;
   const long long height = panels * panelHeight + (panels - 1) * kGap;
-  if (!any || width > kMaxSide || height > kMaxSide) return false;
+  if (!card.any || width > kMaxSide || height > kMaxSide) return false;
   if (!picture->Create(static_cast<int>(width), static_cast<int>(height))) return false;
-  const int dx = static_cast<int>(kMargin - left);
+  const std::string scale = Format("   1 PIXEL = 1/%d INCH", GetI16(run.block.data(), settings_offset::xResolution));
+  const int dx = static_cast<int>(kMargin - card.left);
   for (long long panel = 0; panel < panels; ++panel) {
     const long long panelTop = panel * (panelHeight + kGap);
-    const int dy = static_cast<int>(panelTop + kMargin - top);
+    const int dy = static_cast<int>(panelTop + kMargin - card.top);
+    const int captionTop = static_cast<int>(panelTop) + 10;
     if (panel + 1 < panels) {
-      DrawPage(run.pages[static_cast<size_t>(panel)], dx, dy, picture);
+      const auto& page = run.pages[static_cast<size_t>(panel)];
+      DrawPage(page, dx, dy, picture);
+      Extent extent;
+      for (const CardBlit& blit : page) extent.Add(blit);
+      std::string caption = Format("PAGE %lld", panel + 1);
+      for (const CardPacket& packet : run.packets)
+        if (packet.nextPage == static_cast<size_t>(panel + 1) && packet.bytes.size() == 4 && packet.bytes[2] == 0x1A)
+          caption += Format(" AFTER SUB %c", packet.bytes[3]);
+      DrawCaption(caption + "   " + extent.Rows() + scale, static_cast<int>(kMargin), captionTop, picture);
       picture->FillRect(0, static_cast<int>(panelTop + panelHeight), static_cast<int>(width),
                         static_cast<int>(panelTop + panelHeight + kGap), 0x808080);
-    } else {
-      for (const auto& page : run.pages) DrawPage(page, dx, dy, picture);
+      continue;
     }
+    for (const auto& page : run.pages) DrawPage(page, dx, dy, picture);
+    std::string caption = Format("PAGES 1 TO %zu AS ENGRAVED   ", run.pages.size()) + card.Rows() + scale;
+    const std::string aligned = AlignedLetters(run);
+    if (!aligned.empty()) caption += "   THE BARS LINE UP AT " + aligned;
+    DrawCaption(caption, static_cast<int>(kMargin), captionTop, picture);
+    for (char letter : aligned) MarkLetter(run, letter, card, dx, dy, picture);
   }
   return true;
 }

@@ -25,7 +25,8 @@ extern const char kCardUsage[];
 // False with a one-line reason for an unknown option, a missing or bad value, or nothing to do.
 bool ParseCardOptions(int argc, const char* const* argv, CardOptions* options, std::string* error);
 
-// A metric block at 500 dpi, maxSpeed 1000, speed factor byte 2, no ESC # packet.
+// A metric block at 500 dpi (the job sets 1000 before it draws), maxSpeed 1000, speed factor
+// byte 2, no ESC # packet.
 std::vector<uint8_t> DefaultSettingsBlock();
 // False with a reason when the file cannot be read or does not hold exactly one block.
 bool ReadSettingsBlock(const std::string& fileName, std::vector<uint8_t>* block, std::string* error);
@@ -35,23 +36,27 @@ struct CardBlit {
   bool letterRow;  // bitmap 103 copied at its own size; else a black bar
 };
 
+struct CardPacket {
+  std::vector<uint8_t> bytes;  // the escape's input
+  size_t nextPage;             // the page started after it, counted from 1
+};
+
 // What the job handed to the print device.
 struct CardRun {
-  std::vector<std::string> log;               // one line per call, the simulated driver's format
-  std::vector<std::vector<uint8_t>> packets;  // the input of every escape, in order
-  std::vector<std::vector<CardBlit>> pages;   // the blits of each started page
-  std::vector<uint8_t> block;                 // the settings the device context was made with
+  std::vector<std::string> log;              // one line per call, the simulated driver's format
+  std::vector<CardPacket> packets;           // every escape, in order
+  std::vector<std::vector<CardBlit>> pages;  // the blits of each started page
+  std::vector<uint8_t> block;                // the settings the device context was made with
 };
 
 // Writes the wizard's fixed values into `block` (kDriverSettingsSize bytes) as opening the
 // driver does, then runs the wizard's test job with the options' tuning on it.
 CardRun RunCard(std::vector<uint8_t> block, const CardOptions& options);
 
-// One line describing a packet of the job; `block` supplies the speed's scale.
-std::string ExplainPacket(const uint8_t* packet, size_t size, const uint8_t* block);
 // The job's settings, then every packet, one line each.
 std::string ExplainCard(const CardRun& run);
 
 // The three pages, one panel each, then the card they engrave together, one pixel per
-// device unit around the drawn area; false when nothing was drawn or memory runs out.
+// device unit around the drawn area, each panel with its caption, the letter whose bars
+// line up framed on the card; false when nothing was drawn or memory runs out.
 bool DrawCard(const CardRun& run, MemoryPicture* picture);

@@ -10,7 +10,7 @@ struct Segment {
 };
 using Glyph = std::vector<Segment>;
 
-// The strokes of 'A'..'U' and of the digits '0'..'9'.
+// The strokes of 'A'..'Z', the digits, '=' and '/'; none for other characters.
 const Glyph& GlyphFor(char c);
 
 struct Canvas {
@@ -25,6 +25,10 @@ struct Canvas {
   // Draws the glyph with a square pen of half-size `pen`, its ink touching every side of
   // the box [left, right] x [top, bottom] (pixels, inclusive).
   void DrawGlyph(const Glyph& glyph, int left, int top, int right, int bottom, int pen, uint8_t colour);
+  // Draws `text` in boxes of glyphWidth x glyphHeight pixels, `gap` apart, from (left, top);
+  // an 'I' takes a box one stroke wide.
+  void DrawText(const std::string& text, int left, int top, int glyphWidth, int glyphHeight, int gap, int pen,
+                uint8_t colour);
 };
 
 using Palette = std::vector<std::array<uint8_t, 3>>;  // r, g, b

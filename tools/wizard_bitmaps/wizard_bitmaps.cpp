@@ -20,14 +20,6 @@ const Palette kSixteenColours = {{0, 0, 0},       {128, 0, 0},   {0, 128, 0},   
                                  {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255}};
 constexpr uint8_t kBlack = 0, kDarkGrey = 8, kLightGrey = 7, kBlue = 12, kNavy = 4, kWhite = 15;
 
-void DrawLabel(Canvas& canvas, const std::string& text, int left, int top, uint8_t colour) {
-  constexpr int kDigitWidth = 9, kDigitHeight = 13, kGap = 3;
-  for (char c : text) {
-    canvas.DrawGlyph(GlyphFor(c), left, top, left + kDigitWidth - 1, top + kDigitHeight - 1, 1, colour);
-    left += kDigitWidth + kGap;
-  }
-}
-
 }  // namespace
 
 Canvas LetterRowCanvas() {
@@ -63,7 +55,7 @@ std::vector<uint8_t> BedPictureBmp(bool metric) {
   }
   // The labelled mark: a full-height tick and its number.
   canvas.Fill(kMarkX, 0, kMarkX + 2, kRuler, kWhite);
-  DrawLabel(canvas, metric ? "10" : "4", kMarkX + 5, 2, kWhite);
+  canvas.DrawText(metric ? "10" : "4", kMarkX + 5, 2, 9, 13, 3, 1, kWhite);
 
   // The sample, flush against the top ruler, its left edge at the mark.
   canvas.Fill(kMarkX, kRuler, kMarkX + 110, kRuler + 90, kNavy);

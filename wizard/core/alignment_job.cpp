@@ -63,14 +63,17 @@ void SendSubPacket(PrintDevice& device, char letter) {
   device.Escape(kPassThroughEscape, packet, sizeof packet);
 }
 
-uint8_t SpeedByte(const uint8_t* block) {
+int64_t SpeedValue(const uint8_t* block) {
   const int factor = GetU8(block, settings_offset::speedFactor) - 1;
   // 10 x jobSpeed is formed in 32 bits from the sign-extended field and read unsigned.
   const uint32_t tenSpeed = static_cast<uint32_t>(10 * static_cast<int32_t>(GetI16(block, settings_offset::jobSpeed)));
-  const double v = std::ceil(factor * 0.000001 * static_cast<double>(tenSpeed) * 255);
-  const uint8_t s = static_cast<uint8_t>(static_cast<int64_t>(v) & 0xFF);
-  // The engraver takes a speed byte of 0 as no speed at all.
-  return s == 0 ? 1 : s;
+  return static_cast<int64_t>(std::ceil(factor * 0.000001 * static_cast<double>(tenSpeed) * 255));
+}
+
+uint8_t SpeedByte(const uint8_t* block) {
+  const int64_t v = SpeedValue(block);
+  // Only a V of 0 becomes 1; every other V wraps to its low byte, 256 to 0, as the engraver expects.
+  return v == 0 ? 1 : static_cast<uint8_t>(v & 0xFF);
 }
 
 void SendPowerPackets(PrintDevice& device, const uint8_t* block, int powerPercent, bool speedByteOn,

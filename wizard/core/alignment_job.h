@@ -32,7 +32,10 @@ void SendSubPacket(PrintDevice& device, char letter);
 // The ESC p and ESC T packets; nothing when powerPercent lies outside 1..100.
 void SendPowerPackets(PrintDevice& device, const uint8_t* block, int powerPercent, bool speedByteOn,
                       int firstExtraPercent, int secondExtraPercent);
-// The speed byte of the ESC T packet from the block's factor byte and jobSpeed.
+// V = ceil((factor byte - 1) x 0.000001 x 10 x jobSpeed x 255), from which the ESC T speed
+// byte comes.
+int64_t SpeedValue(const uint8_t* block);
+// The ESC T speed byte: the low byte of V, and 1 when V is 0.
 uint8_t SpeedByte(const uint8_t* block);
 
 void DrawLetterRow(PrintDevice& device, const uint8_t* block, int32_t x, int32_t y);

@@ -76,8 +76,11 @@ void Send(HWND page) {
     return;
   }
   jobRunning = true;
-  // A job deferred behind another starts after that one has shown "File Sent.".
+  // A job deferred behind another starts after that one has shown "File Sent.". The page is
+  // painted before the job: a pending paint could be the one message that a progress step
+  // lets through, and would wipe out that step's fill.
   ShowSending(page);
+  UpdateWindow(page);
   HWND cancel = GetDlgItem(GetParent(page), IDCANCEL);
   EnableWindow(cancel, FALSE);
   PrintTestJob(page, g_wizard.settings, IDC_PROGRESS);

@@ -17,6 +17,7 @@
 #include "tests/e2e/support/version_info.h"
 #include "tests/e2e/support/screen.h"
 #include "wizard/core/driver_settings.h"
+#include "wizard/core/progress_bar.h"
 #include "wizard/resources/resource_ids.h"
 
 namespace {
@@ -97,10 +98,12 @@ class Wizard : public testing::Test {
     const std::string dir = MakeTempDir("wizsim");
     std::ofstream(dir + "\\settings.bin", std::ios::binary) << std::string(block.begin(), block.end());
     log_ = dir + "\\driver.log";
+    progress_ = dir + "\\progress.txt";
     for (const auto& [name, value] : {std::pair<const char*, std::string>{"QEXWIZ_SIM_PRINTER", kPrinter},
                                       {"QEXWIZ_SIM_SETTINGS", dir + "\\settings.bin"},
                                       {"QEXWIZ_SIM_LOG", log_},
-                                      {"QEXWIZ_SIM_FAIL", failures}})
+                                      {"QEXWIZ_SIM_FAIL", failures},
+                                      {"QEXWIZ_SIM_PROGRESS", progress_}})
       SetEnvironmentVariableA(name, value.c_str());
     std::ofstream(kLaserIni, std::ios::binary) << "[" << kSection << "]\r\n" << keys;
     const std::string arguments = "-mt [" + kPrinter + "] [" + kSection + "] 90 80 0 0";
@@ -154,22 +157,16 @@ class Wizard : public testing::Test {
     EXPECT_EQ(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_CM)) != FALSE, metric);
     EXPECT_EQ(IsWindowVisible(GetDlgItem(page, IDC_PICTURE_INCH)) != FALSE, !metric);
   }
-  // Waits for page 4 to finish sending; true when Cancel was seen disabled while sending.
-  bool WaitSent(HWND page) {
-    HWND cancel = GetDlgItem(sheet_, IDCANCEL);
-    bool disabledWhileSending = false, sent = false;
-    // The job takes a few milliseconds: watch without sleeping so as not to miss it.
-    for (const DWORD start = GetTickCount(); !sent && GetTickCount() - start < kTimeout; SwitchToThread()) {
-      const bool sending = IsWindowVisible(GetDlgItem(page, IDC_PROGRESS));
-      disabledWhileSending |= sending && !IsWindowEnabled(cancel);
-      sent = !sending && IsWindowVisible(GetDlgItem(page, IDC_START_TEXT));
-    }
-    EXPECT_TRUE(sent && IsWindowEnabled(cancel));
-    return disabledWhileSending;
+  // Waits for page 4 to show that its job was sent, with Cancel enabled again.
+  void WaitSent(HWND page) {
+    EXPECT_TRUE(WaitUntil([&] {
+      return !IsWindowVisible(GetDlgItem(page, IDC_PROGRESS)) && IsWindowVisible(GetDlgItem(page, IDC_START_TEXT));
+    }));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet_, IDCANCEL)));
   }
 
   HostWindow host_;
-  std::string log_;
+  std::string log_, progress_;
   std::unique_ptr<ChildProcess> wizard_;
   HWND sheet_ = nullptr;
 };
@@ -245,20 +242,20 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
     EXPECT_EQ(ItemText(page, box), shown) << (text ? text : "arrow") << " " << code;
   }
   page = Press(IDC_SHEET_NEXT, IDC_PROGRESS);
-  // Timer messages that the job's progress display lets through start no job inside the job.
+  // A timer message that the first job's progress lets through defers a second job until the
+  // first has ended, instead of starting it inside the first.
   PostMessageA(page, WM_TIMER, 9, 0);
   PostMessageA(page, WM_TIMER, 9, 0);
-  EXPECT_TRUE(WaitSent(page)) << "Cancel was not disabled while the job was sent";
-  // The deferred job shows its progress as the first did.
-  bool secondShown = false;
-  for (const DWORD start = GetTickCount();
-       ReadTextFile(log_).size() < 2 * job.size() && GetTickCount() - start < kTimeout; SwitchToThread()) {
-    secondShown |=
-        IsWindowVisible(GetDlgItem(page, IDC_PROGRESS)) && ItemText(page, IDC_SENDING_TEXT) == "Sending File ...";
-  }
-  EXPECT_TRUE(secondShown) << "the deferred job was sent without its progress";
-  EXPECT_EQ(ReadTextFile(log_), job + job);
+  EXPECT_TRUE(WaitUntil([&] { return ReadTextFile(log_) == job + job; }));
   WaitSent(page);
+  // What each job's page showed after its 20, 60 and 100 % steps, the deferred job's too.
+  RECT bar{};
+  GetClientRect(GetDlgItem(page, IDC_PROGRESS), &bar);
+  std::string sending;
+  for (int percent : {20, 60, 100})
+    sending += "Cancel disabled, " + std::to_string(ProgressRight(bar.right, percent)) + " of " +
+               std::to_string(bar.right) + " blue\n";
+  EXPECT_EQ(ReadTextFile(progress_), sending + sending);
   EXPECT_TRUE(Offers("Back Next Cancel"));
   EXPECT_EQ(ItemText(page, IDC_SENDING_TEXT), "File Sent.");
   Shot("wizard_page4_sent.bmp");

@@ -67,6 +67,7 @@ TEST(TestJob, PowerPacketsAndSpeedByte) {
   const std::tuple<int, bool, std::string> cases[] = {
       {40, false, "04001b703200" + zeros + "|12001b540000001122334454667f99b2cce5ccb2"},
       {100, true, "04001b707d00" + zeros + "|12001b540002002a557faad4ffffffffffffccb2"},
+      {1, true, "04001b700140" + zeros + "|12001b540002000000010101020203030404ccb2"},
       {0, true, ""},
       {-1, true, ""},
       {101, true, ""}};
@@ -75,11 +76,18 @@ TEST(TestJob, PowerPacketsAndSpeedByte) {
     SendPowerPackets(device, Block(2, 400).data(), percent, speedByteOn, 80, 70);
     EXPECT_EQ(device.packets.empty() ? "" : device.packets[0] + "|" + device.packets[1], want) << percent;
   }
-  // ceil((factor - 1) x 1e-6 x 10 x jobSpeed x 255), low byte, 0 sent as 1.
-  const int speeds[][3] = {{1, 400, 1},    {2, 400, 2}, {3, 1000, 6}, {255, 3000, 152},
-                           {101, 1003, 1}, {2, -1, 49}, {2, 0, 1}};
-  for (const auto& [factor, jobSpeed, byte] : speeds)
-    EXPECT_EQ(SpeedByte(Block(static_cast<uint8_t>(factor), static_cast<int16_t>(jobSpeed)).data()), byte) << factor;
+  // Factor byte F, jobSpeed, V = ceil((F - 1) x 0.000001 x 10 x jobSpeed x 255) and the speed
+  // byte: V's low byte, 1 only when V is 0. For -1 and -32768, 10 x jobSpeed wraps as unsigned.
+  const int64_t speeds[][4] = {{1, 400, 0, 1},           {2, 0, 0, 1},        {2, 370, 1, 1},
+                               {2, 400, 2, 2},           {3, 1000, 6, 6},     {101, 1000, 255, 255},
+                               {101, 1003, 256, 0},      {101, 1004, 257, 1}, {101, 1176, 300, 44},
+                               {255, 3000, 1944, 152},   {0, 400, -1, 255},   {2, -1, 1095217, 49},
+                               {2, -32768, 1095134, 222}};
+  for (const auto& [factor, jobSpeed, v, byte] : speeds) {
+    const std::vector<uint8_t> block = Block(static_cast<uint8_t>(factor), static_cast<int16_t>(jobSpeed));
+    EXPECT_EQ(SpeedValue(block.data()), v) << factor << " " << jobSpeed;
+    EXPECT_EQ(SpeedByte(block.data()), byte) << factor << " " << jobSpeed;
+  }
 }
 
 TEST(TestJob, CallOrder) {
@@ -94,6 +102,7 @@ TEST(TestJob, CallOrder) {
       {0x80, 9, {}, start + "Escape 19 ESC #|" + page1 + page2 + page3},
       {0, 400, {1, 0}, start + power + "StartPage|Progress 20|" + page2 + page3},
       {0, 400, {1, 1, -1}, start + power + page1 + "Escape 19 SUB W|StartPage|Progress 60|" + page3},
+      {0, 400, {1, 1, 1, 0}, start + power + page1 + page2 + "Escape 19 SUB E|StartPage|Progress 100|EndDoc|DeleteDC"},
       {1, 400, {0}, start + "DeleteDC"},
       {1, 400, {-1}, start + "DeleteDC"},
   };
@@ -137,9 +146,7 @@ TEST(TestJob, DeviceUnitsAndProgressBar) {
     PutU16(block.data(), settings_offset::yResolution, static_cast<uint16_t>(u[0]));
     EXPECT_EQ(ToDeviceY(block.data(), u[1]), u[2]) << u[0];
   }
-  const int bars[][3] = {{200, 20, 40},  {200, 100, 200}, {200, 150, 200}, {200, -5, 0},
+  const int bars[][3] = {{200, 20, 40},  {200, 100, 200}, {200, 101, 200}, {200, -5, 0},
                          {185, 60, 111}, {0, 60, 0},      {3, 33, 0},      {371, 60, 222}};
   for (const auto& p : bars) EXPECT_EQ(ProgressRight(p[0], p[1]), p[2]) << p[0] << " " << p[1];
-  EXPECT_EQ(ClampPercent(101), 100);
-  EXPECT_EQ(ClampPercent(-5), 0);
 }
