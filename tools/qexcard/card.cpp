@@ -154,7 +154,7 @@ class RecordingDevice : public PrintDevice {
   CardRun* run_;
 };
 
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) __attribute__((format(gnu_printf, 1, 2)));
 std::string Format(const char* format, ...) {
   char text[256];
   va_list args;
