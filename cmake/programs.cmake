@@ -1,11 +1,10 @@
 # The Windows programs of a Windows tree: the two that ship, the driver team's tools and those
-# the tests start (the wizard's test build, the window the painting tests paint into, the
-# monitor capture). A tree of their own inside this one builds them from the same sources
-# with the compilers' win32 thread model, whose runtime imports only what Windows XP has, so
-# that the tests run the released programs. They land in this tree's bin folder, beside the
-# tests.
+# the tests start (the wizard's test build, the monitor capture). A tree of their own inside
+# this one builds them from the same sources with the compilers' win32 thread model, whose
+# runtime imports only what Windows XP has, so that the tests run the released programs. They
+# land in this tree's bin folder, beside the tests.
 include(ExternalProject)
-set(QEX_PROGRAMS QexView QexWiz qexpreview qexcard QexWizSim paint_host monitor_capture)
+set(QEX_PROGRAMS QexView QexWiz qexpreview qexcard QexWizSim monitor_capture)
 set(QEX_PROGRAM_FILES ${QEX_PROGRAMS})
 list(TRANSFORM QEX_PROGRAM_FILES PREPEND ${CMAKE_BINARY_DIR}/bin/)
 list(TRANSFORM QEX_PROGRAM_FILES APPEND .exe)

@@ -60,18 +60,12 @@ class SimDriver : public Spooler, public PrintDevice {
   void CreateDC(const char* name, const uint8_t* settings) override {
     Log(device_log::CreateDCLine(name, settings, kDriverSettingsSize));
   }
-  int StartDoc(const char* name) override {
-    Log(device_log::StartDocLine(name));
-    return 1;
-  }
+  int StartDoc(const char* name) override { return Log(device_log::StartDocLine(name)), 1; }
   void Escape(int escape, const uint8_t* input, int size) override {
     Log(device_log::EscapeLine(escape, input, size));
     if (size == 4 && input[2] == 0x1A) RecordProgress();
   }
-  int StartPage() override {
-    Log(device_log::StartPageLine());
-    return 1;
-  }
+  int StartPage() override { return Log(device_log::StartPageLine()), 1; }
   void EndPage() override { Log(device_log::EndPageLine()); }
   void EndDoc() override {
     Log(device_log::EndDocLine());

@@ -1,41 +1,24 @@
 // QexWiz.exe and QexWizSim.exe (the wizard with the simulated driver of tests/sim) driven
-// through messages: second copy, about box, the driver's messages, the caller's window, the
-// five pages' buttons, texts, pictures and boxes, the test job in the driver's log, and
-// LASER.INI after Finish and Cancel.
+// through messages: second copy, the driver's messages, the caller's window, the five pages'
+// buttons, texts, pictures and boxes, the test job in the driver's log, and LASER.INI after
+// Finish and Cancel.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
-#include <atomic>
 #include <fstream>
-#include <functional>
-#include <tuple>
 #include <memory>
-#include <thread>
+#include <tuple>
 
-#include "tests/e2e/support/process.h"
-#include "tests/e2e/support/version_info.h"
-#include "tests/e2e/support/screen.h"
+#include "tests/e2e/support.h"
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/progress_bar.h"
 #include "wizard/resources/resource_ids.h"
 
 namespace {
 
-const DWORD kTimeout = 15000;
 const std::string kPrinter = "Engraver on LPT1:";
 const char kSection[] = "Birch 4 mm";
-
-bool WaitUntil(const std::function<bool()>& condition) {
-  for (const DWORD start = GetTickCount(); !condition(); Sleep(5))
-    if (GetTickCount() - start > kTimeout) return false;
-  return true;
-}
-
-std::string ReadTextFile(const std::string& path) {
-  const std::vector<uint8_t> bytes = ReadBytes(path);
-  return std::string(bytes.begin(), bytes.end());
-}
 
 // LASER.INI in the Windows folder, where the profile calls keep it.
 const std::string kLaserIni = [] {
@@ -60,26 +43,6 @@ void TypeAndLeave(HWND page, int box, const char* text) {
   SendDlgItemMessageA(page, box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(box, EN_KILLFOCUS), reinterpret_cast<LPARAM>(GetDlgItem(page, box)));
 }
-
-// The caller's window, holding the point 90,80: a popup with its own thread and message loop,
-// so that the wizard can disable, enable and own it while the test thread waits.
-struct HostWindow {
-  HostWindow() {
-    WaitUntil([&] { return threadId != 0; });
-  }
-  ~HostWindow() {
-    PostThreadMessageA(threadId, WM_QUIT, 0, 0);
-    thread.join();
-  }
-  HWND window = nullptr;
-  std::atomic<DWORD> threadId{0};
-  std::thread thread{[this] {
-    window = CreateWindowExA(0, "STATIC", "Caller", WS_POPUP | WS_VISIBLE, 40, 40, 200, 120, 0, 0, 0, 0);
-    threadId = GetCurrentThreadId();
-    for (MSG msg; GetMessageA(&msg, nullptr, 0, 0) > 0;) DispatchMessageA(&msg);
-    DestroyWindow(window);
-  }};
-};
 
 // A settings block whose every byte is 3 (a hash packet, speed factor 3, resolutions the job
 // must overwrite) but for maxSpeed and metricUnits.
@@ -108,7 +71,7 @@ class Wizard : public testing::Test {
     std::ofstream(kLaserIni, std::ios::binary) << "[" << kSection << "]\r\n" << keys;
     const std::string arguments = "-mt [" + kPrinter + "] [" + kSection + "] 90 80 0 0";
     wizard_ = std::make_unique<ChildProcess>(ProgramPath("QexWizSim.exe"), arguments);
-    sheet_ = WaitForWindow(wizard_->pid(), "#32770", kTimeout);
+    sheet_ = WaitForWindow(wizard_->pid(), "#32770");
     ASSERT_NE(sheet_, nullptr);
   }
   // Waits until the sheet offers (shows and enables) exactly these of "Back Next Finish Cancel".
@@ -165,64 +128,58 @@ class Wizard : public testing::Test {
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(sheet_, IDCANCEL)));
   }
 
-  HostWindow host_;
+  HostWindow host_{0};  // the caller's window, holding the point 90,80
   std::string log_, progress_;
   std::unique_ptr<ChildProcess> wizard_;
   HWND sheet_ = nullptr;
 };
 
-TEST(WizardEntry, AboutBoxAndSecondCopy) {
-  EXPECT_EQ(VersionLines(ProgramPath("QexWiz.exe")), "QEXWIZ\nVersion 1.21");
+// Only the real programs show: the one-copy lock held by a running wizard.
+// A second copy started while the about box shows exits with -1.
+TEST(WizardEntry, SecondCopy) {
   ChildProcess first(ProgramPath("QexWiz.exe"), "-MT [a] [b] 1 2 3 4");
-  HWND about = WaitForWindow(first.pid(), "#32770", kTimeout);
+  HWND about = WaitForWindow(first.pid(), "#32770");
   ASSERT_NE(about, nullptr);
   ChildProcess second(ProgramPath("QexWizSim.exe"), "-mt [" + kPrinter + "] [Wood] 90 80 0 0");
   EXPECT_EQ(second.Wait(kTimeout), static_cast<DWORD>(-1));
-  EXPECT_EQ(WindowText(about) + "|" + ItemText(about, 0xFFFF),
-            "QEX Wizard|QEXWIZ\nVersion 1.21\nCopyright (C) QEX Laser Systems");
   ClickButton(about, IDOK);
   EXPECT_EQ(first.Wait(kTimeout), 0u);
 }
 
+// Only the real program shows: the driver error box and the caller's window disabled and freed.
 // Which failure shows which message is the settings' unit test; this is one in a real box.
 TEST_F(Wizard, DriverFailureShowsItsMessageWithTheCallerDisabled) {
   Start(std::vector<uint8_t>(1564), "LaserTweakPower1=250\r\n", "docprops");
-  EXPECT_FALSE(IsWindowEnabled(host_.window));
+  EXPECT_FALSE(IsWindowEnabled(host_.window()));
   EXPECT_EQ(WindowText(sheet_) + "|" + ItemText(sheet_, 0xFFFF), "Driver Error|DocumentProperties() Fails");
   Press(IDOK);
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(host_.window); }));
-  EXPECT_EQ(ReadTextFile(kLaserIni), std::string("[") + kSection + "]\r\nLaserTweakPower1=250\r\n");
-  EXPECT_EQ(ReadTextFile(log_), "");
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(host_.window()); }));
+  EXPECT_EQ(ReadText(kLaserIni), std::string("[") + kSection + "]\r\nLaserTweakPower1=250\r\n");
+  EXPECT_EQ(ReadText(log_), "");
 }
 
+// Only the real program shows: the sheet owned by the caller, its buttons, and LASER.INI written on Cancel.
 TEST_F(Wizard, CancelOnTheFirstPageSavesAllFiveKeysAndFreesTheCaller) {
   // Out of range, a percent that does not survive the speed scale, and the second power.
   Start(Block(3, true),
         "LaserTweakPower1=300\r\nLaserTweakPower2=700\r\nLaserTweakSpeed=50\r\nLLTweak=-11\r\nMechTweak=3\r\n");
-  EXPECT_EQ(GetWindow(sheet_, GW_OWNER), host_.window);
-  EXPECT_FALSE(IsWindowEnabled(host_.window));
+  EXPECT_EQ(GetWindow(sheet_, GW_OWNER), host_.window());
+  EXPECT_FALSE(IsWindowEnabled(host_.window()));
   EXPECT_TRUE(Offers("Next Cancel"));
   Shot("wizard_page1_focus.bmp");
   Press(IDCANCEL);
-  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(host_.window); }));
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(host_.window()); }));
   EXPECT_EQ(Keys(), "300 300 33 0 3");
 }
 
-// A file that the wizard_card_log fixture (make_card_log.sh) wrote with the native qexcard
-// into the folder named by QEX_WIZARD_CARD: settings.bin, the block of the walk-through, and
-// job.log, the log of the job that qexcard runs on it with power 55 %, speed 37 % and line
-// lag -2, which the simulated driver must write line for line.
-std::string CardFile(const char* name) {
-  char dir[MAX_PATH] = "";
-  GetEnvironmentVariableA("QEX_WIZARD_CARD", dir, sizeof dir);
-  return std::string(dir) + "\\" + name;
-}
-
+// Only the real program shows: the pages, boxes, arrows, progress bar, packets sent and LASER.INI on Finish.
+// The block of tests/data/e2e/card_settings.bin and job.log, the log that the native qexcard
+// wrote (make_files.sh) for the job with power 55 %, speed 37 % and line lag -2 on it, which
+// the simulated driver must write line for line.
 TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
-  const std::vector<uint8_t> block = ReadBytes(CardFile("settings.bin"));
-  const std::string job = ReadTextFile(CardFile("job.log"));
-  ASSERT_TRUE(block == Block(1000, false) && !job.empty())
-      << "QEX_WIZARD_CARD names no folder with this test's block and job log";
+  const std::vector<uint8_t> block = ReadBytes(SourcePath("tests/data/e2e/card_settings.bin"));
+  const std::string job = ReadText(BuildPath("card_log/job.log"));
+  ASSERT_TRUE(block == Block(1000, false) && !job.empty()) << "no job log: the e2e_files fixture makes it";
   Start(block, "LaserTweakPower1=455\r\nLaserTweakSpeed=100\r\nLLTweak=-2\r\nMechTweak=-10\r\n");
   ExpectPlacePage(Press(IDC_SHEET_NEXT, IDC_PLACE_TEXT, "Back Next Cancel", "wizard_page2_inch.bmp"), false);
   HWND page = Press(IDC_SHEET_NEXT, IDC_POWER, "Back Next Cancel", "wizard_page3_power.bmp");
@@ -246,7 +203,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   // first has ended, instead of starting it inside the first.
   PostMessageA(page, WM_TIMER, 9, 0);
   PostMessageA(page, WM_TIMER, 9, 0);
-  EXPECT_TRUE(WaitUntil([&] { return ReadTextFile(log_) == job + job; }));
+  EXPECT_TRUE(WaitUntil([&] { return ReadText(log_) == job + job; }));
   WaitSent(page);
   // What each job's page showed after its 20, 60 and 100 % steps, the deferred job's too.
   RECT bar{};
@@ -255,7 +212,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   for (int percent : {20, 60, 100})
     sending += "Cancel disabled, " + std::to_string(ProgressRight(bar.right, percent)) + " of " +
                std::to_string(bar.right) + " blue\n";
-  EXPECT_EQ(ReadTextFile(progress_), sending + sending);
+  EXPECT_EQ(ReadText(progress_), sending + sending);
   EXPECT_TRUE(Offers("Back Next Cancel"));
   EXPECT_EQ(ItemText(page, IDC_SENDING_TEXT), "File Sent.");
   Shot("wizard_page4_sent.bmp");
@@ -268,7 +225,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   }
   // Back to page 4 sends the job again.
   WaitSent(Press(IDC_SHEET_BACK, IDC_PROGRESS));
-  EXPECT_EQ(ReadTextFile(log_), job + job + job);
+  EXPECT_EQ(ReadText(log_), job + job + job);
   page = Press(IDC_SHEET_NEXT, IDC_LETTER);
   // A letter typed and not yet left is saved by Finish.
   SendDlgItemMessageA(page, IDC_LETTER, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("c"));
@@ -276,6 +233,7 @@ TEST_F(Wizard, WalkThroughAllPagesAndFinish) {
   EXPECT_EQ(Keys(), "550 550 37 -2 -8");
 }
 
+// Only the real program shows: the metric page 2 and what Back and Next store from page 3.
 // Back from page 3 stores nothing, Next stores both boxes; Cancel saves.
 TEST_F(Wizard, PowerPageBackAndNextThenCancel) {
   for (const bool next : {false, true}) {
