@@ -1,5 +1,5 @@
 // formatdoc: writes the example files of docs/formats.md, and fills the document's template.
-//   formatdoc example DIR             the example job (.PRN, .VCT), its dumps, the alignment job's calls
+//   formatdoc example DIR             the example jobs (.PRN, .VCT), their dumps, the alignment job's calls
 //   formatdoc fill TEMPLATE DIR OUT   OUT is TEMPLATE with each line "@@NAME@@" replaced by the file DIR/NAME
 //   formatdoc dump FILE COUNT         the first COUNT bytes of FILE in hex
 //   formatdoc art JOB [OVERLAY]       the rendered picture, one character a pixel
@@ -119,7 +119,8 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "example") return WriteExamples(args[1]);
   if (args.size() == 4 && args[0] == "fill") return Fill(args[1], args[2], args[3]);
   if (args.size() == 3 && args[0] == "dump") return DumpHead(args[1], args[2]);
-  if ((args.size() == 2 || args.size() == 3) && args[0] == "art") return PrintPictureArt(args[1], args.size() == 3 ? args[2] : "");
+  if ((args.size() == 2 || args.size() == 3) && args[0] == "art")
+    return PrintPictureArt(args[1], args.size() == 3 ? args[2] : "");
   if (args.size() == 2 && args[0] == "pixels") return PrintDrawnPixels(args[1]);
   if (args.size() == 5 && args[0] == "place") return PrintPlacement(args[1], args[2], args[3], args[4]);
   std::fprintf(
