@@ -23,5 +23,14 @@ else
   c++ -std=c++17 -o "$work/pc_example" "$root"/examples/job_file/*.cpp \
     $(PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig pkg-config --cflags --libs qex_job_file)
   "$work/pc_example" "$work/pc_out" >/dev/null && cmp "$work"/{out,pc_out}/example.PRN
+  # The README's example: its first cpp block builds, runs and writes what the block after it shows.
+  awk '/^```cpp$/ {n++} n == 1 && !/^```/ {print} n == 1 && /^```$/ {exit}' "$root/README.md" >"$work/readme_job.cpp"
+  awk 'n == 1 && /^```$/ {k++; next} k == 2 {print} /^```cpp$/ {n++}' \
+    "$root/README.md" >"$work/readme_result.txt"
+  mkdir "$work/readme"
+  c++ -std=c++17 -o "$work/readme/job" "$work/readme_job.cpp" \
+    $(PKG_CONFIG_PATH=$work/prefix/lib/pkgconfig pkg-config --cflags --libs qex_job_file)
+  (cd "$work/readme" && ./job && "$native/qexpreview" dump job.PRN && "$native/qexpreview" dump job.VCT &&
+    "$native/formatdoc" art job.PRN job.VCT) | diff "$work/readme_result.txt" -
 fi
 "$native/qexpreview" check "$work/out/example.PRN" "$work/out/example.VCT"

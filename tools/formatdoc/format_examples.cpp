@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/job_file/job_writer.h"
+#include "tools/wizard_bitmaps/wizard_bitmaps.h"
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/alignment_job.h"
 
@@ -127,7 +128,9 @@ class RecordingDevice : public PrintDevice, public ProgressDisplay {
   void EndDoc() override { Line("EndDoc"); }
   void DeleteDC() override { Line("DeleteDC"); }
   void DrawBitmapResource(int resourceId, int x, int y) override {
-    Line("Bitmap " + std::to_string(resourceId) + " SRCCOPY at (" + std::to_string(x) + ", " + std::to_string(y) + ")");
+    // The letter row's own size, as the wizard's bitmap generator draws it.
+    Line("Bitmap " + std::to_string(resourceId) + " (" + std::to_string(kLetterRowWidth) + " x " +
+         std::to_string(kLetterRowHeight) + ", 1 bit) SRCCOPY at (" + std::to_string(x) + ", " + std::to_string(y) + ")");
   }
   void FillBlack(int x, int y, int width, int height) override {
     // The 21 bars of a page on one line: their x, then the common y and size.
@@ -156,6 +159,6 @@ std::string AlignmentJobDump() {
   tuning.power1 = 400;
   tuning.speed = 400;
   RecordingDevice device;
-  PrintTestJob(device, device, block.data(), tuning, SampleOrigin{4000, 0}, "Engraver");
+  PrintTestJob(device, device, block.data(), tuning, SampleOriginFromSettings(block.data()), "Engraver");
   return device.log;
 }

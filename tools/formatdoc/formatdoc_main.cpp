@@ -1,7 +1,10 @@
 // formatdoc: writes the example files of docs/formats.md, and fills the document's template.
-//   formatdoc example DIR             the example job (.PRN, .VCT), its dumps, the alignment job's calls
+//   formatdoc example DIR             the example jobs (.PRN, .VCT), their dumps, the alignment job's calls
 //   formatdoc fill TEMPLATE DIR OUT   OUT is TEMPLATE with each line "@@NAME@@" replaced by the file DIR/NAME
 //   formatdoc dump FILE COUNT         the first COUNT bytes of FILE in hex
+//   formatdoc art JOB [OVERLAY]       the rendered picture, one character a pixel
+//   formatdoc pixels JOB              the rendered picture's drawn pixels
+//   formatdoc place BMP OVERLAY A B   where "-d" puts both in a rectangle of A x B
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -11,6 +14,8 @@
 
 #include "tools/common/write_file.h"
 #include "tools/formatdoc/format_examples.h"
+#include "tools/formatdoc/picture_text.h"
+#include "tools/formatdoc/rule_examples.h"
 
 namespace {
 
@@ -38,10 +43,13 @@ int WriteExamples(const std::string& dir) {
   }
   // Cut into the last segment of the line runs: the smallest damaged file.
   const std::vector<uint8_t> cut(job.preview.begin(), job.preview.end() - 3);
-  const struct {
-    const char* name;
-    std::vector<uint8_t> bytes;
-  } files[] = {
+  std::string refusal;
+  std::vector<NamedFile> files = RuleExampleFiles(&refusal);
+  if (!refusal.empty()) {
+    std::fprintf(stderr, "rule example refused: %s\n", refusal.c_str());
+    return 1;
+  }
+  files.insert(files.end(), {
       {"example.PRN", job.preview},
       {"example.VCT", job.overlay},
       {"example_mirrored.PRN", mirrored.preview},
@@ -49,10 +57,10 @@ int WriteExamples(const std::string& dir) {
       {"example_cut.PRN", cut},
       {"example.prn.txt", std::vector<uint8_t>(job.previewDump.begin(), job.previewDump.end())},
       {"example.vct.txt", std::vector<uint8_t>(job.overlayDump.begin(), job.overlayDump.end())},
-  };
+  });
   for (const auto& f : files) {
     if (!WriteWholeFile(dir + "/" + f.name, f.bytes)) {
-      std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), f.name);
+      std::fprintf(stderr, "cannot write %s/%s\n", dir.c_str(), f.name.c_str());
       return 1;
     }
   }
@@ -111,8 +119,13 @@ int main(int argc, char** argv) {
   if (args.size() == 2 && args[0] == "example") return WriteExamples(args[1]);
   if (args.size() == 4 && args[0] == "fill") return Fill(args[1], args[2], args[3]);
   if (args.size() == 3 && args[0] == "dump") return DumpHead(args[1], args[2]);
+  if ((args.size() == 2 || args.size() == 3) && args[0] == "art")
+    return PrintPictureArt(args[1], args.size() == 3 ? args[2] : "");
+  if (args.size() == 2 && args[0] == "pixels") return PrintDrawnPixels(args[1]);
+  if (args.size() == 5 && args[0] == "place") return PrintPlacement(args[1], args[2], args[3], args[4]);
   std::fprintf(
       stderr,
-      "usage: formatdoc example DIR\n       formatdoc fill TEMPLATE DIR OUT\n       formatdoc dump FILE COUNT\n");
+      "usage: formatdoc example DIR\n       formatdoc fill TEMPLATE DIR OUT\n       formatdoc dump FILE COUNT\n"
+      "       formatdoc art JOB [OVERLAY]\n       formatdoc pixels JOB\n       formatdoc place BMP OVERLAY A B\n");
   return 2;
 }

@@ -26,6 +26,17 @@ mkdir -p "$out/images"
   "$bin/formatdoc" dump example.bmp 70 >example.bmp.txt
   "$bin/qexpreview" render example.PRN --png "$out/images/format_example_overlay.png" --overlay
   "$bin/qexpreview" render example_mirrored.PRN --png "$out/images/format_example_mirrored.png" --overlay
+  # The rules' worked examples: what qexpreview reports and what the viewer's core draws.
+  "$bin/qexpreview" dump minimal.PRN >minimal.dump.txt
+  for job in fit axes; do "$bin/qexpreview" info $job.PRN >$job.info.txt; done
+  "$bin/formatdoc" pixels axes.PRN >axes.pixels.txt
+  for job in minimal column0 mirror rect order; do "$bin/formatdoc" art $job.PRN >$job.art.txt; done
+  "$bin/qexpreview" render large.PRN large.bmp
+  "$bin/formatdoc" place large.bmp large.VCT 1100 600 >large.place.txt
+  "$bin/formatdoc" art lines.PRN lines.VCT >lines.art.txt
+  "$bin/qexpreview" dump lines.VCT >lines.dump.txt
+  "$bin/qexpreview" info zero.VCT >zero.info.txt
+  "$bin/formatdoc" art lines.PRN zero.VCT >zero.art.txt
 )
 "$bin/formatdoc" fill "$root/docs/formats.md.in" "$work" "$out/formats.md"
 
