@@ -58,6 +58,12 @@ TEST(PreviewFile, RecordsDrawTruncatedTowardZero) {
   }
 }
 
+TEST(PreviewFile, TallPicturesKeepAnEvenWidthOfAtLeastOne) {
+  for (const auto& [width, height, fitted] : {std::tuple{1000, 3010, 340}, {1000, 3000, 342}, {5, 20000, 1}}) {
+    EXPECT_EQ(FitPreviewPicture(width, height).width, fitted) << width << "x" << height;
+  }
+}
+
 TEST(PreviewFile, APictureWithoutSurfaceFails) {
   Rendered refused;
   refused.observer.surfaceOk = false;

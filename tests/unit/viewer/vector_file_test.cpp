@@ -1,15 +1,19 @@
-// The overlay: points scaled and mirrored in x only, and cut to their area. Bad records and
-// where they fail: tests/tools/qexpreview.txt.
+// The overlay: points scaled and mirrored in x only; lines drawn and cut to their area as the
+// picture of tests/data/overlay_lines.txt. Bad records and where they fail:
+// tests/tools/qexpreview.txt.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
 #include "viewer/core/overlay_picture.h"
+#include "viewer/core/pen_palette.h"
 #include "viewer/core/vector_file.h"
 
 using namespace qex;
@@ -95,32 +99,34 @@ TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   }
 }
 
-TEST(VectorFile, OverlayIsCutToItsArea) {
-  // 200 x 100 at pitch 10 in 400 x 300: the area is 200 x 100 at (100, 100). Two lines right
-  // across it, four slants that leave it across each edge along their minor axis, and a line
-  // of one step.
-  const std::vector<uint8_t> file = JobBytes(200, 100, 10, 10)
-                                        .Polyline(4, {{-60, 50}, {260, 50}})
-                                        .Polyline(4, {{50, -60}, {50, 160}})
-                                        .Polyline(1, {{0, 90}, {200, 110}})
-                                        .Polyline(1, {{0, 10}, {200, -10}})
-                                        .Polyline(1, {{10, 0}, {-10, 100}})
-                                        .Polyline(1, {{190, 0}, {210, 100}})
-                                        .Polyline(1, {{10, 10}, {11, 10}})
-                                        .bytes();
-  MemoryPicture picture;
-  ASSERT_TRUE(picture.Create(400, 300));
-  RenderState state;
-  ByteCursor in(file.data(), file.size());
-  ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
-  Pixels across, outside;
-  for (int i = 100; i < 300; ++i) across.insert({i, 150});
-  for (int i = 100; i < 200; ++i) across.insert({150, i});
-  across.insert({110, 110});  // a line of one step draws its start
-  const Pixels drawn = DrawnPixels(picture);
-  for (const auto& [x, y] : drawn) {
-    if (x < 100 || x >= 300 || y < 100 || y >= 200) outside.insert({x, y});
+TEST(VectorFile, OverlayDrawsThePictureOfItsDataFile) {
+  std::ifstream data(QEX_TEST_DATA "/overlay_lines.txt");
+  ASSERT_TRUE(data.good());
+  JobBytes job(40, 20, 10, 10);
+  std::string line, expected;
+  while (std::getline(data, line)) {
+    std::istringstream words(line);
+    std::string kind;
+    int pen = 0;
+    std::vector<std::pair<int16_t, int16_t>> points;
+    if (!(words >> kind) || kind == "#") continue;
+    if (kind != "polyline") expected += line + "\n";
+    words >> pen;
+    for (int16_t x, y; words >> x >> y;) points.push_back({x, y});
+    if (kind == "polyline") job.Polyline(static_cast<uint16_t>(pen), points);
   }
-  EXPECT_TRUE(std::includes(drawn.begin(), drawn.end(), across.begin(), across.end()));
-  EXPECT_EQ(outside, Pixels{});
+  MemoryPicture picture;
+  ASSERT_TRUE(picture.Create(48, 28));
+  RenderState state;
+  ByteCursor in(job.bytes().data(), job.bytes().size());
+  ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
+  std::string drawn;
+  for (int y = 0; y < 28; ++y, drawn += '\n') {
+    for (int x = 0; x < 48; ++x) {
+      const auto pen = std::find_if(PenPalette, PenPalette + kPenCount,
+                                    [&](uint32_t c) { return DevicePixel(c) == picture.Pixel(x, y); });
+      drawn += picture.Pixel(x, y) == kWhitenessPixel ? '.' : static_cast<char>('0' + (pen - PenPalette));
+    }
+  }
+  EXPECT_EQ(drawn, expected);
 }
