@@ -28,15 +28,6 @@ uint32_t Bits(float value) {
 
 }  // namespace
 
-TEST(VectorFile, OverlayNameReplacesTheLastThreeCharacters) {
-  for (const auto& [name, overlay] :
-       {std::pair<const char*, const char*>{"job.PRN", "job.VCT"}, {"abc", "VCT"}, {"ab", ""}}) {
-    std::string made;
-    EXPECT_EQ(OverlayFileName(name, &made), *overlay != '\0') << name;
-    EXPECT_EQ(made, overlay) << name;
-  }
-}
-
 TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
   // with the products taken in double. Rounding after each product instead gives a
@@ -64,6 +55,7 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   }
 }
 
+// The only native check of points scaled and mirrored in x.
 TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
   // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
   // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
