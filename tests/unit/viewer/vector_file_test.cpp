@@ -1,6 +1,5 @@
-// The overlay: points scaled and mirrored in x only; lines drawn and cut to their area as the
-// picture of tests/data/overlay_lines.txt. Bad records and where they fail:
-// tests/tools/qexpreview.txt.
+// The overlay: its scale factors, and lines scaled, mirrored in x, drawn and cut to their area
+// as the pictures of tests/data/overlay_*.txt. Bad records: tests/tools/qexpreview.txt.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,70 +54,44 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   }
 }
 
-// The only native check of points scaled and mirrored in x.
-TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
-  // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
-  // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
-  // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
-  const PreviewHeader big{800, 600, 10, 10}, bigMirrored{800, 600, -10, 10}, small{200, 100, 25, 5};
-  const PreviewHeader fine{632, 316, 3, 3}, fineMirrored{632, 316, -3, 3};
-  const struct {
-    PreviewHeader header;
-    int16_t x, y;
-    int px, py;
-  } cases[] = {
-      {big, 100, 50, 50, 25},         {bigMirrored, 100, 50, 349, 25}, {bigMirrored, 0, 0, 399, 0},
-      {big, -3, -3, -1, -1},          {bigMirrored, -3, 7, 400, 3},    {big, 32767, -32768, 16383, -16384},
-      {small, 4, 10, 110, 105},       {small, -1, 3, 98, 101},         {fine, 79, 79, 14, 64},
-      {fineMirrored, 79, 0, 385, 50},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.header.width << (c.header.mirrored() ? " mirrored " : " ") << c.x << ","
-                                    << c.y);
-    RenderState state;
-    const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
-    SetOverlayScale(c.header, area.w, state);
-    const std::vector<uint8_t> file = JobBytes(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
-    ByteCursor in(file.data() + kPreviewHeaderSize, file.size() - kPreviewHeaderSize);
-    PolylineRecord record;
-    std::vector<VectorPoint> points;
-    ASSERT_EQ(ReadPolylineRecord(in, &record), 0);
-    ASSERT_EQ(MapPolylinePoints(record, state, area, &points), 0);
-    EXPECT_EQ(in.remaining(), 0u);
-    EXPECT_EQ(record.pen, 3);
-    ASSERT_EQ(points.size(), 1u);
-    EXPECT_EQ(std::make_pair(points[0].x, points[0].y), std::make_pair(c.px, c.py));
-  }
-}
-
-TEST(VectorFile, OverlayDrawsThePictureOfItsDataFile) {
-  std::ifstream data(QEX_TEST_DATA "/overlay_lines.txt");
-  ASSERT_TRUE(data.good());
-  JobBytes job(40, 20, 10, 10);
-  std::string line, expected;
-  while (std::getline(data, line)) {
-    std::istringstream words(line);
-    std::string kind;
-    int pen = 0;
-    std::vector<std::pair<int16_t, int16_t>> points;
-    if (!(words >> kind) || kind == "#") continue;
-    if (kind != "polyline") expected += line + "\n";
-    words >> pen;
-    for (int16_t x, y; words >> x >> y;) points.push_back({x, y});
-    if (kind == "polyline") job.Polyline(static_cast<uint16_t>(pen), points);
-  }
-  MemoryPicture picture;
-  ASSERT_TRUE(picture.Create(48, 28));
-  RenderState state;
-  ByteCursor in(job.bytes().data(), job.bytes().size());
-  ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
-  std::string drawn;
-  for (int y = 0; y < 28; ++y, drawn += '\n') {
-    for (int x = 0; x < 48; ++x) {
-      const auto pen = std::find_if(PenPalette, PenPalette + kPenCount,
-                                    [&](uint32_t c) { return DevicePixel(c) == picture.Pixel(x, y); });
-      drawn += picture.Pixel(x, y) == kWhitenessPixel ? '.' : static_cast<char>('0' + (pen - PenPalette));
+TEST(VectorFile, OverlaysDrawThePicturesOfTheirDataFiles) {
+  for (const char* name : {"/overlay_lines.txt", "/overlay_mirrored.txt"}) {
+    SCOPED_TRACE(name);
+    std::ifstream data(std::string(QEX_TEST_DATA) + name);
+    ASSERT_TRUE(data.good());
+    JobBytes job;
+    std::string line, expected;
+    int width = 0, height = 0;
+    while (std::getline(data, line)) {
+      std::istringstream words(line);
+      std::string kind;
+      std::vector<int> n;
+      if (!(words >> kind) || kind == "#") continue;
+      for (int v; words >> v;) n.push_back(v);
+      if (kind == "overlay") {
+        job = JobBytes(n[0], n[1], static_cast<uint8_t>(n[2]), n[3]);
+      } else if (kind == "polyline") {
+        std::vector<std::pair<int16_t, int16_t>> points;
+        for (size_t k = 1; k + 1 < n.size(); k += 2) points.push_back({n[k], n[k + 1]});
+        job.Polyline(n[0], points);
+      } else {
+        expected += line + "\n";
+        width = static_cast<int>(line.size()), ++height;
+      }
     }
+    MemoryPicture picture;
+    ASSERT_TRUE(picture.Create(width, height));
+    RenderState state;
+    ByteCursor in(job.bytes().data(), job.bytes().size());
+    ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
+    std::string drawn;
+    for (int y = 0; y < height; ++y, drawn += '\n') {
+      for (int x = 0; x < width; ++x) {
+        const auto pen = std::find_if(PenPalette, PenPalette + kPenCount,
+                                      [&](uint32_t c) { return DevicePixel(c) == picture.Pixel(x, y); });
+        drawn += picture.Pixel(x, y) == kWhitenessPixel ? '.' : static_cast<char>('0' + (pen - PenPalette));
+      }
+    }
+    EXPECT_EQ(drawn, expected);
   }
-  EXPECT_EQ(drawn, expected);
 }
