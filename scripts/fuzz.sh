@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QEX_FUZZ_BUILD_DIR:-$root/build/fuzz}
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
-targets=(preview overlay bmp viewer_command tuning_command laser_ini page_fields job_writer)
+targets=(preview overlay bmp viewer_command tuning_command laser_ini page_fields)
 [ $# -gt 0 ] && targets=("$@")
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQEX_FUZZ=ON >/dev/null
@@ -21,8 +21,7 @@ cmake --build "$build" -j 2 --target "${targets[@]/#/fuzz_}" samplejob >/dev/nul
 # few hand-written lines for the text parsers.
 seeds=$build/seeds
 rm -rf "$seeds"
-mkdir -p "$seeds"/{jobs,preview,overlay,bmp,viewer_command,tuning_command,laser_ini,page_fields,job_writer}
-cp "$root"/tests/fuzz/regressions/job_writer/* "$seeds/job_writer"
+mkdir -p "$seeds"/{jobs,preview,overlay,bmp,viewer_command,tuning_command,laser_ini,page_fields}
 "$build/bin/samplejob" "$seeds/jobs" >/dev/null
 "$build/bin/samplejob" --edges "$seeds/jobs" >/dev/null
 find "$seeds/jobs" -name '*.PRN' -size -200k -exec cp {} "$seeds/preview" \;

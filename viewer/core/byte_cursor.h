@@ -4,18 +4,7 @@
 #include <cstdint>
 
 #include "common/little_endian.h"
-
-// Hands a cursor more bytes of a stream that is read piece by piece.
-class ByteSource {
- public:
-  virtual ~ByteSource() = default;
-  // Bytes of the stream not yet handed out.
-  virtual uint64_t Left() const = 0;
-  // Makes `count` bytes (at most the unread ones plus Left()) contiguous: the cursor's
-  // unread bytes, then more of the stream. The old window is invalid afterwards.
-  virtual bool Refill(const uint8_t* unread, size_t unreadCount, size_t count, const uint8_t** window,
-                      size_t* windowSize) = 0;
-};
+#include "viewer/core/byte_source.h"
 
 // Reads never run past the end: a read that does not fit leaves the cursor where it was,
 // sets the sticky failure flag and returns false; nothing is zero-filled. A cursor over a

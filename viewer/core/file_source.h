@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "viewer/core/byte_cursor.h"
+#include "viewer/core/byte_source.h"
 
 class FileSource : public ByteSource {
  public:

@@ -15,7 +15,8 @@ namespace {
 // GDI sets: each step along the longer axis sets one pixel; the other coordinate is
 // rounded to nearest, and an exact half goes on only when that coordinate decreases (the
 // Bresenham bias of GDI's octants 3, 5, 6 and 8). Only the steps whose longer-axis
-// coordinate lies inside the clip are visited, so far-off points cost nothing.
+// coordinate lies inside the clip are visited, so far-off points cost nothing; the shorter
+// axis is cut pixel by pixel.
 void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1, int x2, int y2, uint32_t colour) {
   const int64_t dx = static_cast<int64_t>(x2) - x1;
   const int64_t dy = static_cast<int64_t>(y2) - y1;
@@ -27,9 +28,11 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
   const int64_t minorStart = xMajor ? y1 : x1;
   const int majorSign = (xMajor ? dx : dy) > 0 ? 1 : -1;
   const int minorSign = (xMajor ? dy : dx) >= 0 ? 1 : -1;
-  const int64_t bias = minorSign < 0 ? 1 : 0;
+  const int64_t bias = (1 - minorSign) / 2;
   const int64_t low = xMajor ? clip.x0 : clip.y0;
   const int64_t high = low + (xMajor ? clip.w : clip.h) - 1;
+  const int64_t minorLow = xMajor ? clip.y0 : clip.x0;
+  const int64_t minorHigh = minorLow + (xMajor ? clip.h : clip.w) - 1;
   int64_t first = majorSign > 0 ? low - majorStart : majorStart - high;
   int64_t last = majorSign > 0 ? high - majorStart : majorStart - low;
   first = std::max<int64_t>(first, 0);
@@ -37,10 +40,8 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
   for (int64_t i = first; i <= last; ++i) {
     const int64_t major = majorStart + majorSign * i;
     const int64_t minor = minorStart + minorSign * ((2 * i * minorLength + steps - 1 + bias) / (2 * steps));
-    const int64_t x = xMajor ? major : minor;
-    const int64_t y = xMajor ? minor : major;
-    if (x >= clip.x0 && x < clip.x0 + clip.w && y >= clip.y0 && y < clip.y0 + clip.h) {
-      picture.SetPixel(static_cast<int>(x), static_cast<int>(y), colour);
+    if (minor >= minorLow && minor <= minorHigh) {
+      picture.SetPixel(static_cast<int>(xMajor ? major : minor), static_cast<int>(xMajor ? minor : major), colour);
     }
   }
 }

@@ -61,14 +61,6 @@ PictureSize FitPreviewPicture(int width, int height) {
   return size;
 }
 
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header) {
-  if (!ReadPreviewHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
-  if (header->width == 0 || header->height == 0) {
-    return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
-  }
-  return 0;
-}
-
 int RenderPreview(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error,
                   RecordCounts* counts) {
   RasterColumns columns;

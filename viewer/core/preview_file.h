@@ -6,7 +6,6 @@
 
 #include "viewer/core/byte_cursor.h"
 #include "viewer/core/file_error.h"
-#include "viewer/core/preview_header_reader.h"
 #include "viewer/core/render_observer.h"
 #include "viewer/core/render_state.h"
 
@@ -18,12 +17,6 @@ struct RecordCounts {
   unsigned emptyRecords = 0;
 };
 
-// Record tags.
-constexpr int16_t kTagRasterBand = -1;
-constexpr int16_t kTagFilledRect = -2;
-constexpr int16_t kTagLineRuns = -4;
-constexpr int16_t kTagEmptyRecord = -6;
-
 constexpr int kMaxPictureSide = 1024;
 
 // The picture size for a header of width x height (both above 0): the header's size, or
@@ -33,10 +26,6 @@ struct PictureSize {
   int height;
 };
 PictureSize FitPreviewPicture(int width, int height);
-
-// Decodes a preview file's header (ReadPreviewHeader) and checks it: 0, or -1 with the
-// failure recorded in `error`.
-int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header);
 
 // Renders the preview read from `in`; 0 on success, -1 on failure (error filled when given).
 // On return, success or failure, the picture may exist in `state`.

@@ -11,6 +11,14 @@ int PreviewFailure(PreviewError* error, uint64_t offset, const std::string& reas
   return -1;
 }
 
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header) {
+  if (!ReadPreviewHeader(in, header)) return PreviewFailure(error, in.offset(), "header cut short");
+  if (header->width == 0 || header->height == 0) {
+    return PreviewFailure(error, header->width == 0 ? 0 : 2, "header width or height is 0");
+  }
+  return 0;
+}
+
 int BadPen(PreviewError* error, uint64_t offset, unsigned pen) {
   return PreviewFailure(error, offset, "pen " + std::to_string(pen) + " is not below 8");
 }

@@ -6,7 +6,10 @@
 #include <vector>
 
 #include "viewer/core/byte_cursor.h"
-#include "viewer/core/preview_file.h"
+#include "viewer/core/file_error.h"
+#include "viewer/core/preview_header_reader.h"
+#include "viewer/core/render_observer.h"
+#include "viewer/core/render_state.h"
 
 class RasterColumns;
 
@@ -22,6 +25,16 @@ struct PreviewContext {
 inline int PreviewFailure(PreviewContext& context, uint64_t offset, const std::string& reason) {
   return PreviewFailure(context.error, offset, reason);
 }
+
+// Record tags.
+constexpr int16_t kTagRasterBand = -1;
+constexpr int16_t kTagFilledRect = -2;
+constexpr int16_t kTagLineRuns = -4;
+constexpr int16_t kTagEmptyRecord = -6;
+
+// Decodes a preview file's header (ReadPreviewHeader) and checks it: 0, or -1 with the
+// failure recorded in `error`.
+int ReadPreviewFileHeader(ByteCursor& in, PreviewError* error, qex::PreviewHeader* header);
 
 // The fields of each record as stored. Each reader decodes one record's payload (the tag
 // already consumed) and checks it: 0, or -1 with the failure recorded in `error`.

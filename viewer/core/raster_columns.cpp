@@ -7,10 +7,8 @@
 #include "viewer/core/preview_records.h"
 
 bool RasterColumns::Prepare(int x0, int bytes, bool mirrored, float scaleX, int pictureWidth) {
-  if (x0 == x0_ && bytes == bytes_ && mirrored == mirrored_ && scaleX == scaleX_ && pictureWidth == pictureWidth_) {
-    return true;
-  }
-  bytes_ = -1;
+  if (prepared_ && x0 == x0_ && bytes == bytes_) return true;
+  prepared_ = false;
   const int step = mirrored ? -1 : 1;
   // Groups of each byte, in bit order, as (column, bits).
   std::vector<RasterSlot> groups;
@@ -71,10 +69,8 @@ bool RasterColumns::Prepare(int x0, int bytes, bool mirrored, float scaleX, int 
       pairs_[j] = {slot[0].column, slotsPerByte_ == 2 ? slot[1].column : pictureWidth, split};
     }
   }
+  prepared_ = true;
   x0_ = x0;
   bytes_ = bytes;
-  mirrored_ = mirrored;
-  scaleX_ = scaleX;
-  pictureWidth_ = pictureWidth;
   return true;
 }

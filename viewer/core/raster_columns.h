@@ -30,7 +30,9 @@ struct RasterPair {
 class RasterColumns {
  public:
   // Prepares byte j = 0 .. bytes - 1 of a row whose bit 7 of byte 0 lies at x0 and whose
-  // pixels run to the right (or to the left when mirrored). False when memory runs out.
+  // pixels run to the right (or to the left when mirrored). False when memory runs out. One
+  // object serves the bands of one file, which share mirroring, scale and picture width: only
+  // x0 and bytes tell one geometry from another.
   bool Prepare(int x0, int bytes, bool mirrored, float scaleX, int pictureWidth);
 
   int slotsPerByte() const { return slotsPerByte_; }
@@ -43,14 +45,12 @@ class RasterColumns {
   int lastColumn() const { return lastColumn_; }
 
  private:
-  int x0_ = 0;
-  int bytes_ = -1;
-  bool mirrored_ = false;
-  float scaleX_ = 0.0f;
-  int pictureWidth_ = 0;
-  int slotsPerByte_ = 0;
-  int firstColumn_ = 0;
-  int lastColumn_ = -1;
+  bool prepared_ = false;
+  int x0_;
+  int bytes_;
+  int slotsPerByte_;
+  int firstColumn_;
+  int lastColumn_;
   std::vector<RasterSlot> slots_;
   std::vector<RasterPair> pairs_;
 };

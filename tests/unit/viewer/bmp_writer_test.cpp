@@ -1,25 +1,12 @@
-// The snapshot's headers and the fixed colour entries, byte for byte.
+// The fixed colour entries that overwrite colour tables of 2, 16 and 256 entries.
 #include "viewer/core/bmp_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
 #include <vector>
 
 #include "common/little_endian.h"
-
-TEST(BmpWriter, SnapshotHeadersOfAThreeByTwoPicture) {
-  MemoryPicture picture;
-  ASSERT_TRUE(picture.Create(3, 2));
-  uint8_t headers[kSnapshotHeadersSize];
-  WriteSnapshotHeaders(picture, headers);
-  std::string hex;
-  for (uint8_t b : headers) hex += {"0123456789abcdef"[b >> 4], "0123456789abcdef"[b & 15]};
-  EXPECT_EQ(
-      hex,
-      "424d4e000000000000003600000028000000030000000200000001002000000000001800000000000000000000000000000000000000");
-}
 
 TEST(BmpWriter, FixedEntriesOverwriteTablesOfTwoSixteenAnd256Only) {
   const uint32_t o = 0xAAAAAAAA;  // what the table held

@@ -13,9 +13,10 @@ TEST(CommandLine, RectangleNumbersScanAsPercentD) {
     ScreenRect rect;
     std::string name = "pic.bmp";
   } cases[] = {
-      {"-b pic.bmp -10 +20 300 400x", true, {-10, 20, 300, 400}},
+      {"-b pic.bmp -90 +9 300 400x", true, {-90, 9, 300, 400}},
       {"-b pic.bmp 1 2 3 -2147483648", true, {1, 2, 3, INT_MIN}},
       {"-b pic.bmp 1 2 3 2147483648", false, {}},
+      {"-b pic.bmp 1 2 3 -2147483649", false, {}},
       {"-b pic.bmp 1 2 3", false, {}},
       {"-b pic.bmp 1 2 3x 4", false, {}},
       {"-b pic.bmp 1 2 - 4", false, {}},

@@ -1,15 +1,18 @@
-// The overlay: points scaled and mirrored in x only, and cut to their area. Bad records and
-// where they fail: tests/tools/qexpreview.txt.
+// The overlay: its scale factors, and lines scaled, mirrored in x, drawn and cut to their area
+// as the pictures of tests/data/overlay_*.txt. Bad records: tests/tools/qexpreview.txt.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <utility>
 
 #include "recording_observer.h"
 #include "common/job_file/job_encoding.h"
 #include "viewer/core/overlay_picture.h"
+#include "viewer/core/pen_palette.h"
 #include "viewer/core/vector_file.h"
 
 using namespace qex;
@@ -23,15 +26,6 @@ uint32_t Bits(float value) {
 }
 
 }  // namespace
-
-TEST(VectorFile, OverlayNameReplacesTheLastThreeCharacters) {
-  for (const auto& [name, overlay] :
-       {std::pair<const char*, const char*>{"job.PRN", "job.VCT"}, {"abc", "VCT"}, {"ab", ""}}) {
-    std::string made;
-    EXPECT_EQ(OverlayFileName(name, &made), *overlay != '\0') << name;
-    EXPECT_EQ(made, overlay) << name;
-  }
-}
 
 TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   // Expected bits from Python: zoom = float32(w / width); scale = float32(pitch * 0.1f * zoom)
@@ -60,67 +54,44 @@ TEST(VectorFile, ScaleFactorsAreRoundedToSinglePrecisionOnce) {
   }
 }
 
-TEST(VectorFile, PointsLandScaledAndMirroredInXOnly) {
-  // 800 x 600 at pitch 10 into 400 x 300: the area is 400 x 299 at (0, 0), scale 0.5.
-  // 200 x 100 at pitches 25 and 5 keeps its size at (100, 100): scales 2.5 and 0.5.
-  // 632 x 316 at pitch 3 fills 400 x 200 at (0, 50); 79 x scale lies just below 15.
-  const PreviewHeader big{800, 600, 10, 10}, bigMirrored{800, 600, -10, 10}, small{200, 100, 25, 5};
-  const PreviewHeader fine{632, 316, 3, 3}, fineMirrored{632, 316, -3, 3};
-  const struct {
-    PreviewHeader header;
-    int16_t x, y;
-    int px, py;
-  } cases[] = {
-      {big, 100, 50, 50, 25},         {bigMirrored, 100, 50, 349, 25}, {bigMirrored, 0, 0, 399, 0},
-      {big, -3, -3, -1, -1},          {bigMirrored, -3, 7, 400, 3},    {big, 32767, -32768, 16383, -16384},
-      {small, 4, 10, 110, 105},       {small, -1, 3, 98, 101},         {fine, 79, 79, 14, 64},
-      {fineMirrored, 79, 0, 385, 50},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.header.width << (c.header.mirrored() ? " mirrored " : " ") << c.x << ","
-                                    << c.y);
+TEST(VectorFile, OverlaysDrawThePicturesOfTheirDataFiles) {
+  for (const char* name : {"/overlay_lines.txt", "/overlay_mirrored.txt"}) {
+    SCOPED_TRACE(name);
+    std::ifstream data(std::string(QEX_TEST_DATA) + name);
+    ASSERT_TRUE(data.good());
+    JobBytes job;
+    std::string line, expected;
+    int width = 0, height = 0;
+    while (std::getline(data, line)) {
+      std::istringstream words(line);
+      std::string kind;
+      std::vector<int> n;
+      if (!(words >> kind) || kind == "#") continue;
+      for (int v; words >> v;) n.push_back(v);
+      if (kind == "overlay") {
+        job = JobBytes(n[0], n[1], static_cast<uint8_t>(n[2]), n[3]);
+      } else if (kind == "polyline") {
+        std::vector<std::pair<int16_t, int16_t>> points;
+        for (size_t k = 1; k + 1 < n.size(); k += 2) points.push_back({n[k], n[k + 1]});
+        job.Polyline(n[0], points);
+      } else {
+        expected += line + "\n";
+        width = static_cast<int>(line.size()), ++height;
+      }
+    }
+    MemoryPicture picture;
+    ASSERT_TRUE(picture.Create(width, height));
     RenderState state;
-    const PictureArea area = PlacePicture(c.header.width, c.header.height, 400, 300);
-    SetOverlayScale(c.header, area.w, state);
-    const std::vector<uint8_t> file = JobBytes(0, 0, 0, 0).Polyline(3, {{c.x, c.y}}).bytes();
-    ByteCursor in(file.data() + kPreviewHeaderSize, file.size() - kPreviewHeaderSize);
-    PolylineRecord record;
-    std::vector<VectorPoint> points;
-    ASSERT_EQ(ReadPolylineRecord(in, &record), 0);
-    ASSERT_EQ(MapPolylinePoints(record, state, area, &points), 0);
-    EXPECT_EQ(in.remaining(), 0u);
-    EXPECT_EQ(record.pen, 3);
-    ASSERT_EQ(points.size(), 1u);
-    EXPECT_EQ(std::make_pair(points[0].x, points[0].y), std::make_pair(c.px, c.py));
+    ByteCursor in(job.bytes().data(), job.bytes().size());
+    ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
+    std::string drawn;
+    for (int y = 0; y < height; ++y, drawn += '\n') {
+      for (int x = 0; x < width; ++x) {
+        const auto pen = std::find_if(PenPalette, PenPalette + kPenCount,
+                                      [&](uint32_t c) { return DevicePixel(c) == picture.Pixel(x, y); });
+        drawn += picture.Pixel(x, y) == kWhitenessPixel ? '.' : static_cast<char>('0' + (pen - PenPalette));
+      }
+    }
+    EXPECT_EQ(drawn, expected);
   }
-}
-
-TEST(VectorFile, OverlayIsCutToItsArea) {
-  // 200 x 100 at pitch 10 in 400 x 300: the area is 200 x 100 at (100, 100). Two lines right
-  // across it, four slants that leave it across each edge along their minor axis, and a line
-  // of one step.
-  const std::vector<uint8_t> file = JobBytes(200, 100, 10, 10)
-                                        .Polyline(4, {{-60, 50}, {260, 50}})
-                                        .Polyline(4, {{50, -60}, {50, 160}})
-                                        .Polyline(1, {{0, 90}, {200, 110}})
-                                        .Polyline(1, {{0, 10}, {200, -10}})
-                                        .Polyline(1, {{10, 0}, {-10, 100}})
-                                        .Polyline(1, {{190, 0}, {210, 100}})
-                                        .Polyline(1, {{10, 10}, {11, 10}})
-                                        .bytes();
-  MemoryPicture picture;
-  ASSERT_TRUE(picture.Create(400, 300));
-  RenderState state;
-  ByteCursor in(file.data(), file.size());
-  ASSERT_EQ(DrawOverlayIntoPicture(in, picture, state), 0);
-  Pixels across, outside;
-  for (int i = 100; i < 300; ++i) across.insert({i, 150});
-  for (int i = 100; i < 200; ++i) across.insert({150, i});
-  across.insert({110, 110});  // a line of one step draws its start
-  const Pixels drawn = DrawnPixels(picture);
-  for (const auto& [x, y] : drawn) {
-    if (x < 100 || x >= 300 || y < 100 || y >= 200) outside.insert({x, y});
-  }
-  EXPECT_TRUE(std::includes(drawn.begin(), drawn.end(), across.begin(), across.end()));
-  EXPECT_EQ(outside, Pixels{});
 }
