@@ -1,10 +1,14 @@
-// The power, speed and letter boxes' texts, clamps and arrow steps.
+// The power, speed and letter boxes' texts, clamps and arrow steps, and the rounding behind them.
 #include "wizard/core/page_fields.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <tuple>
 #include <utility>
+
+#include "wizard/core/round_to_int.h"
 
 TEST(PageFields, TextsClampsAndSteps) {
   const int32_t up = kScrollLineUp, down = kScrollLineDown;
@@ -23,6 +27,10 @@ TEST(PageFields, TextsClampsAndSteps) {
                                    {down, 500, 1000, 490}, {up, 1, 3, 1},      {down, 7, 0, 0},
                                    {up, -50, 1000, 0},     {3, 250, 1000, 250}};
   for (const auto& s : speedSteps) EXPECT_EQ(StepSpeed(s[0], s[1], s[2]), s[3]) << s[0] << " " << s[1] << " " << s[2];
+  // The rounding's saturation and NaN are reached by no caller: these rows are their only check.
+  for (const auto& [x, want] :
+       {std::pair<double, int32_t>{-2.7, -2}, {1e300, INT32_MAX}, {-1e300, INT32_MIN}, {NAN, 0}})
+    EXPECT_EQ(RoundToInt(x), want) << x;
   // The letters A to U stand for -10 to 10; anything else keeps the current tweak.
   const std::pair<const char*, int32_t> letters[] = {{"k", 0}, {"A", -10}, {"a", -10}, {"u", 10}, {"UV", 10},
                                                      {"V", 3}, {"v", 3},   {"7", 3},   {"", 3},   {"\xE1", 3}};
