@@ -30,31 +30,31 @@ struct MemoryProfile : ProfileStore {
 
 }  // namespace
 
-// Loads the stored keys into fields that hold 5 (a missing key reads its default, a value
-// out of range leaves its field) and saves them back: power1 under both power keys, the
-// speed through maxSpeed.
+// Loads the stored keys into a fresh state or one whose fields hold 5 (a missing key reads its
+// default, a value out of range leaves its field) and saves them back: power1 under both power
+// keys, the speed through maxSpeed.
 TEST(TuningSettings, LoadThenSave) {
-  // maxSpeed, the stored keys, the values saved under the five keys (each once) / the loaded power2.
-  const std::tuple<int16_t, std::array<const char*, 5>, const char*> cases[] = {
-      {100, {"1000", "1000", "100", "-10", "10"}, "1000 1000 100 -10 10/1000"},
-      {100, {"0", "0", "0", "10", "-10"}, "0 0 0 10 -10/0"},
-      {100, {"1001", "1001", "101", "-11", "11"}, "5 5 5 5 5/5"},
-      {100, {"-1", "-1", "-1", "11", "-11"}, "5 5 5 5 5/5"},
-      {100, {"abc", "", "45%", "  +7 x", "99999999999"}, "5 5 45 7 5/5"},
+  // Preset to 5, maxSpeed, the stored keys, the values saved under the five keys (each once) / the loaded power2.
+  const std::tuple<bool, int16_t, std::array<const char*, 5>, const char*> cases[] = {
+      {true, 100, {"1000", "1000", "100", "-10", "10"}, "1000 1000 100 -10 10/1000"},
+      {true, 100, {"0", "0", "0", "10", "-10"}, "0 0 0 10 -10/0"},
+      {false, 100, {"1001", "1001", "101", "-11", "11"}, "0 0 0 0 0/0"},
+      {true, 100, {"-1", "-1", "-1", "11", "-11"}, "5 5 5 5 5/5"},
+      {true, 100, {"abc", "", "45%", "  +7 x", "99999999999"}, "5 5 45 7 5/5"},
       // Only 15 characters arrive: 16 digits are cut to a 0.
-      {100, {nullptr, nullptr, nullptr, "000000000000005", "0000000000000005"}, "400 400 100 5 0/400"},
+      {true, 100, {nullptr, nullptr, nullptr, "000000000000005", "0000000000000005"}, "400 400 100 5 0/400"},
       // 50 % of 3 loads as 1 and saves as 33 %.
-      {3, {nullptr, nullptr, "50"}, "400 400 33 0 0/400"},
+      {true, 3, {nullptr, nullptr, "50"}, "400 400 33 0 0/400"},
       // Without a scale the stored percent is written back as the load reads it, 0 when it cannot.
-      {0, {nullptr, nullptr, "65"}, "400 400 65 0 0/400"},
-      {0, {nullptr, nullptr, "101"}, "400 400 0 0 0/400"},
+      {true, 0, {nullptr, nullptr, "65"}, "400 400 65 0 0/400"},
+      {true, 0, {nullptr, nullptr, "101"}, "400 400 0 0 0/400"},
   };
-  for (const auto& [maxSpeed, stored, saved] : cases) {
+  for (const auto& [preset, maxSpeed, stored, saved] : cases) {
     std::vector<uint8_t> block(kDriverSettingsSize);
     PutU16(block.data(), settings_offset::maxSpeed, static_cast<uint16_t>(maxSpeed));
     MemoryProfile profile;
     profile.stored = stored;
-    TuningState state{0, 0, 5, 5, 5, 5, 5};
+    TuningState state = preset ? TuningState{0, 0, 5, 5, 5, 5, 5} : TuningState{};
     LoadTuning(state, block.data(), profile, "S");
     SaveTuning(state, block.data(), profile, "S");
     const std::array<std::string, 5>& w = profile.written;
