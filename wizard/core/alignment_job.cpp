@@ -31,8 +31,8 @@ uint8_t Scaled(int b, double factor) { return static_cast<uint8_t>(std::min(255,
 }  // namespace
 
 double ResolutionDivisor(int resolution) {
+  // 1000 dpi and any resolution not listed: 1.
   switch (resolution) {
-    case 1000: return 1;
     case 666: return 1.5;
     case 500: return 2;
     case 400: return 2.5;

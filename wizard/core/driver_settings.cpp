@@ -21,9 +21,4 @@ void ApplyOpenDefaults(uint8_t* block) {
   PutU16(block, settings_offset::openWord1362, 0);
 }
 
-SampleOrigin SampleOriginFromSettings(const uint8_t* block) {
-  SampleOrigin origin;
-  origin.x = MetricUnits(block) ? 3937 : 4000;
-  origin.y = 0;
-  return origin;
-}
+SampleOrigin SampleOriginFromSettings(const uint8_t* block) { return {MetricUnits(block) ? 3937 : 4000, 0}; }

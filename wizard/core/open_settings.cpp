@@ -1,8 +1,6 @@
 // Obtaining and giving back the driver's document settings block.
 #include "wizard/core/open_settings.h"
 
-#include <cstdio>
-
 #include "wizard/core/driver_settings.h"
 
 namespace {
@@ -11,10 +9,8 @@ const char kReadFailureCaption[] = "Driver Error";
 }  // namespace
 
 std::string OpenFailureText(const char* deviceName) {
-  // The text is formed in 128 characters; a long name is cut so that the "!" stays.
-  char text[128];
-  std::snprintf(text, sizeof text, "Unable to Open Printer Driver %.96s!", deviceName);
-  return text;
+  // The text is kept within 127 characters; a long name is cut so that the "!" stays.
+  return "Unable to Open Printer Driver " + std::string(deviceName).substr(0, 96) + "!";
 }
 
 OpenedSettings OpenDriverSettings(const char* deviceName, Spooler& spooler, SettingsMemory& memory,

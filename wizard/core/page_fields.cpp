@@ -1,8 +1,7 @@
 // The arithmetic behind the wizard's power, speed and letter boxes.
 #include "wizard/core/page_fields.h"
 
-#include <cmath>
-#include <cstdio>
+#include <algorithm>
 #include <limits>
 
 #include "wizard/core/round_to_int.h"
@@ -24,14 +23,6 @@ bool BoxNumber(const char* text, int32_t* value) {
   return true;
 }
 
-int32_t Clamp(int32_t value, int32_t low, int32_t high) { return value < low ? low : value > high ? high : value; }
-
-std::string Format(const char* format, long long value) {
-  char text[16];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
 }  // namespace
 
 std::string PlacementText(bool metric) {
@@ -39,29 +30,29 @@ std::string PlacementText(bool metric) {
          (metric ? "10 cm" : "4 inches") + " from the left ruler, as shown below.";
 }
 
-std::string PowerText(int32_t power) {
-  return Format("%llu%%", static_cast<unsigned long long>(static_cast<uint32_t>(power / 10)));
-}
+std::string PowerText(int32_t power) { return std::to_string(static_cast<uint32_t>(power / 10)) + "%"; }
 
 int32_t PowerFromText(const char* text) {
   int32_t v = 0;
   if (!BoxNumber(text, &v)) return 200;
-  return Clamp(v, 20, 80) * 10;
+  return std::clamp(v, 20, 80) * 10;
 }
 
 int32_t StepPower(int code, int32_t power) {
   int32_t p = power / 10;
   if (code == kScrollLineUp) ++p;
   if (code == kScrollLineDown) --p;
-  return Clamp(p, 0, 100) * 10;
+  return std::clamp(p, 0, 100) * 10;
 }
 
-std::string SpeedText(int32_t speed, int32_t maxSpeed) { return Format("%lld%%", PercentFromSpeed(speed, maxSpeed)); }
+std::string SpeedText(int32_t speed, int32_t maxSpeed) {
+  return std::to_string(PercentFromSpeed(speed, maxSpeed)) + "%";
+}
 
 int32_t SpeedFromText(const char* text, int32_t maxSpeed) {
   int32_t v = 0;
   if (!BoxNumber(text, &v)) return 0;
-  return SpeedFromPercent(Clamp(v, 0, 100), maxSpeed);
+  return SpeedFromPercent(std::clamp(v, 0, 100), maxSpeed);
 }
 
 int32_t StepSpeed(int code, int32_t speed, int32_t maxSpeed) {
@@ -69,16 +60,14 @@ int32_t StepSpeed(int code, int32_t speed, int32_t maxSpeed) {
   double f = static_cast<double>(speed) / static_cast<double>(maxSpeed);
   if (code == kScrollLineUp) f += 0.01;
   if (code == kScrollLineDown) f -= 0.01;
-  if (!(f >= 0)) f = 0;
-  if (f > 1) f = 1;
-  return RoundToInt(static_cast<double>(maxSpeed) * f);
+  return RoundToInt(static_cast<double>(maxSpeed) * std::clamp(f, 0.0, 1.0));
 }
 
 std::string LetterText(int32_t mechTweak) { return std::string(1, static_cast<char>('K' + mechTweak)); }
 
 int32_t TweakFromLetterText(const char* text, int32_t current) {
   char c = text[0];
-  if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  if (c >= 'a' && c <= 'u') c = static_cast<char>(c - 'a' + 'A');
   if (c < 'A' || c > 'U') return current;
   return c - 'K';
 }

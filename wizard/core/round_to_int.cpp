@@ -1,6 +1,7 @@
 // The wizard's rounding rule.
 #include "wizard/core/round_to_int.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -9,11 +10,6 @@ int32_t RoundToInt(double x) {
   double integer = 0.0;
   const double fraction = std::modf(x, &integer);
   if (fraction > 0.5) integer += 1.0;
-  if (integer >= static_cast<double>(std::numeric_limits<int32_t>::max())) {
-    return std::numeric_limits<int32_t>::max();
-  }
-  if (integer <= static_cast<double>(std::numeric_limits<int32_t>::min())) {
-    return std::numeric_limits<int32_t>::min();
-  }
-  return static_cast<int32_t>(integer);
+  return static_cast<int32_t>(std::clamp(integer, static_cast<double>(std::numeric_limits<int32_t>::min()),
+                                         static_cast<double>(std::numeric_limits<int32_t>::max())));
 }

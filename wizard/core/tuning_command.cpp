@@ -1,6 +1,7 @@
 // The wizard's command line.
 #include "wizard/core/tuning_command.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "common/decimal_scan.h"
@@ -22,7 +23,7 @@ bool BracketedName(const char*& p, std::string* name, bool* nameRead) {
   while (*p && *p != ']') ++p;
   if (p == start) return false;
   const size_t length = static_cast<size_t>(p - start);
-  name->assign(start, length < kMaxBracketName ? length : kMaxBracketName);
+  name->assign(start, std::min(length, kMaxBracketName));
   *nameRead = true;
   p = SkipSpace(p);
   if (*p != ']') return false;

@@ -1,7 +1,7 @@
 // Loading and saving the tuned values in LASER.INI.
 #include "wizard/core/tuning_settings.h"
 
-#include <cstdio>
+#include <string>
 
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/speed_scale.h"
@@ -22,17 +22,14 @@ bool ReadKey(ProfileStore& store, const char* section, const char* key, const ch
              int32_t high, int32_t* value) {
   char text[16] = "";
   store.GetString(section, key, defaultText, text, sizeof text);
-  text[sizeof text - 1] = '\0';
-  int32_t scanned = 0;
+  int32_t scanned = *value;
   if (ScanInt(text, &scanned) == 0 || scanned < low || scanned > high) return false;
   *value = scanned;
   return true;
 }
 
 void WriteKey(ProfileStore& store, const char* section, const char* key, int32_t value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-  store.WriteString(section, key, text);
+  store.WriteString(section, key, std::to_string(value).c_str());
 }
 
 }  // namespace
@@ -40,9 +37,9 @@ void WriteKey(ProfileStore& store, const char* section, const char* key, int32_t
 void LoadTuning(TuningState& state, const uint8_t* settings, ProfileStore& store, const char* section) {
   ReadKey(store, section, kPower1, "400", 0, 1000, &state.power1);
   ReadKey(store, section, kPower2, "400", 0, 1000, &state.power2);
-  int32_t percent = 0;
-  if (ReadKey(store, section, kSpeed, kSpeedDefault, 0, 100, &percent)) {
-    state.speed = SpeedFromPercent(percent, MaxSpeed(settings));
+  // The stored percent passes through `speed` on its way to speed units.
+  if (ReadKey(store, section, kSpeed, kSpeedDefault, 0, 100, &state.speed)) {
+    state.speed = SpeedFromPercent(state.speed, MaxSpeed(settings));
   }
   ReadKey(store, section, kLineLag, "0", -10, 10, &state.lineLagTweak);
   ReadKey(store, section, kMech, "0", -10, 10, &state.mechTweak);

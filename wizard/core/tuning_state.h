@@ -14,6 +14,6 @@ struct TuningState {
 
 // Where the sample lies on the bed, thousandths of an inch from the rulers.
 struct SampleOrigin {
-  int32_t x = 0;
-  int32_t y = 0;
+  int32_t x;
+  int32_t y;
 };

@@ -1,4 +1,6 @@
-// The alignment job: its packets, positions, device conversions and order of calls, recorded.
+// The alignment job where the card logs of tests/tools/cards do not reach: packets at their
+// edges, the speed byte's wraps, the device units of every resolution, the progress bar,
+// failing pages, and the fields it writes into a block whose every byte is set.
 #include "wizard/core/alignment_job.h"
 
 #include <gtest/gtest.h>
@@ -8,145 +10,102 @@
 #include <utility>
 #include <vector>
 
+#include "tools/device_log/device_log.h"
 #include "wizard/core/driver_settings.h"
 #include "wizard/core/progress_bar.h"
 
 namespace {
 
-std::string Hex(const uint8_t* bytes, int size) {
-  std::string text;
-  for (int i = 0; i < size; ++i) text += {"0123456789abcdef"[bytes[i] >> 4], "0123456789abcdef"[bytes[i] & 15]};
-  return text;
-}
-
-// Records the calls joined by "|", each packet shortened to its command ("ESC p", "SUB W")
-// and the bars of a page to one "Bars"; the packets in full beside them.
+// Records each call followed by "|", a packet shortened to its command ("ESC p", "SUB W")
+// and a bar to "B"; the packets in full beside them.
 struct Recorder : PrintDevice, ProgressDisplay {
-  std::string calls;
-  std::vector<std::string> packets;
+  std::string calls, packets;
   std::vector<int> results;  // of StartDoc, then each StartPage; 1 once they run out
   size_t next = 0;
 
-  void Log(const std::string& call) { calls += (calls.empty() ? "" : "|") + call; }
-  int Result(const std::string& call) {
-    Log(call);
-    return next < results.size() ? results[next++] : 1;
-  }
+  void Log(const std::string& call) { calls += call + "|"; }
+  int Result(const std::string& call) { return Log(call), next < results.size() ? results[next++] : 1; }
   void CreateDC(const char* name, const uint8_t*) override { Log(std::string("CreateDC ") + name); }
   int StartDoc(const char* name) override { return Result(std::string("StartDoc ") + name); }
   void Escape(int escape, const uint8_t* input, int size) override {
     Log("Escape " + std::to_string(escape) + (input[2] == 0x1A ? " SUB " : " ESC ") + char(input[3]));
-    packets.push_back(Hex(input, size));
+    packets += device_log::Hex(input, size) + "|";
   }
   int StartPage() override { return Result("StartPage"); }
   void EndPage() override { Log("EndPage"); }
   void EndDoc() override { Log("EndDoc"); }
   void DeleteDC() override { Log("DeleteDC"); }
-  void DrawBitmapResource(int id, int x, int y) override {
-    Log("Bitmap " + std::to_string(id) + " " + std::to_string(x) + "," + std::to_string(y));
-  }
-  void FillBlack(int, int, int, int) override {
-    if (calls.size() < 4 || calls.substr(calls.size() - 4) != "Bars") Log("Bars");
-  }
+  void DrawBitmapResource(int, int, int) override { Log("Bitmap"); }
+  void FillBlack(int, int, int, int) override { calls += "B"; }
   void ShowProgress(int percent) override { Log("Progress " + std::to_string(percent)); }
 };
 
-std::vector<uint8_t> Block(uint8_t speedFactor, int16_t jobSpeed) {
-  std::vector<uint8_t> block(kDriverSettingsSize, 0);
-  PutU8(block.data(), settings_offset::speedFactor, speedFactor);
-  PutU16(block.data(), settings_offset::jobSpeed, static_cast<uint16_t>(jobSpeed));
-  return block;
-}
-
 }  // namespace
 
-TEST(TestJob, PowerPacketsAndSpeedByte) {
-  const std::string zeros(28, '0');
-  // Power in percent, whether the speed byte is on, the two packets (the card logs in
-  // tests/tools/cards show them at 40, 45 and 80 % with the speed byte on).
-  const std::tuple<int, bool, std::string> cases[] = {
-      {40, false, "04001b703200" + zeros + "|12001b540000001122334454667f99b2cce5ccb2"},
-      {100, true, "04001b707d00" + zeros + "|12001b540002002a557faad4ffffffffffffccb2"},
-      {1, true, "04001b700140" + zeros + "|12001b540002000000010101020203030404ccb2"},
-      {0, true, ""},
-      {-1, true, ""},
-      {101, true, ""}};
-  for (const auto& [percent, speedByteOn, want] : cases) {
-    Recorder device;
-    SendPowerPackets(device, Block(2, 400).data(), percent, speedByteOn, 80, 70);
-    EXPECT_EQ(device.packets.empty() ? "" : device.packets[0] + "|" + device.packets[1], want) << percent;
-  }
+TEST(TestJob, PacketsDeviceUnitsCallsAndBlock) {
+  std::vector<uint8_t> block(kDriverSettingsSize);
   // Factor byte F, jobSpeed, V = ceil((F - 1) x 0.000001 x 10 x jobSpeed x 255) and the speed
   // byte: V's low byte, 1 only when V is 0. For -1 and -32768, 10 x jobSpeed wraps as unsigned.
-  const int64_t speeds[][4] = {{1, 400, 0, 1},           {2, 0, 0, 1},        {2, 370, 1, 1},
-                               {2, 400, 2, 2},           {3, 1000, 6, 6},     {101, 1000, 255, 255},
-                               {101, 1003, 256, 0},      {101, 1004, 257, 1}, {101, 1176, 300, 44},
-                               {255, 3000, 1944, 152},   {0, 400, -1, 255},   {2, -1, 1095217, 49},
-                               {2, -32768, 1095134, 222}};
+  const int64_t speeds[][4] = {{1, 400, 0, 1},    {2, 370, 1, 1},       {101, 1003, 256, 0},       {101, 1176, 300, 44},
+                               {0, 400, -1, 255}, {2, -1, 1095217, 49}, {2, -32768, 1095134, 222}, {2, 400, 2, 2}};
   for (const auto& [factor, jobSpeed, v, byte] : speeds) {
-    const std::vector<uint8_t> block = Block(static_cast<uint8_t>(factor), static_cast<int16_t>(jobSpeed));
-    EXPECT_EQ(SpeedValue(block.data()), v) << factor << " " << jobSpeed;
-    EXPECT_EQ(SpeedByte(block.data()), byte) << factor << " " << jobSpeed;
+    block[settings_offset::speedFactor] = static_cast<uint8_t>(factor);
+    PutU16(block.data(), settings_offset::jobSpeed, static_cast<uint16_t>(jobSpeed));
+    EXPECT_EQ(std::make_pair(SpeedValue(block.data()), SpeedByte(block.data())), std::make_pair(v, uint8_t(byte)))
+        << factor << " " << jobSpeed;
   }
-}
-
-TEST(TestJob, CallOrder) {
-  const std::string start = "CreateDC Engraver|StartDoc MechanicalAlign|", power = "Escape 19 ESC p|Escape 19 ESC T|";
-  const std::string page1 = "StartPage|Bitmap 103 5000,420|EndPage|Progress 20|";
-  const std::string page2 = "Escape 19 SUB W|StartPage|Bars|EndPage|Progress 60|";
-  const std::string page3 = "Escape 19 SUB E|StartPage|Bars|EndPage|Progress 100|EndDoc|DeleteDC";
-  // Byte 1500, power1, the results of StartDoc and each StartPage, the calls.
-  const std::tuple<uint8_t, int32_t, std::vector<int>, std::string> cases[] = {
-      {1, 400, {}, start + "Escape 19 ESC #|" + power + page1 + page2 + page3},
-      {0, 400, {}, start + power + page1 + page2 + page3},
-      {0x80, 9, {}, start + "Escape 19 ESC #|" + page1 + page2 + page3},
-      {0, 400, {1, 0}, start + power + "StartPage|Progress 20|" + page2 + page3},
-      {0, 400, {1, 1, -1}, start + power + page1 + "Escape 19 SUB W|StartPage|Progress 60|" + page3},
-      {0, 400, {1, 1, 1, 0}, start + power + page1 + page2 + "Escape 19 SUB E|StartPage|Progress 100|EndDoc|DeleteDC"},
-      {1, 400, {0}, start + "DeleteDC"},
-      {1, 400, {-1}, start + "DeleteDC"},
-  };
-  for (const auto& [hash, power1, results, expected] : cases) {
-    std::vector<uint8_t> block = Block(2, 0);
-    PutU8(block.data(), settings_offset::hashPacket, hash);
-    TuningState tuning;
-    tuning.power1 = power1;
+  // Power in percent, whether the speed byte is on, the two packets; F 2 and jobSpeed 400 left
+  // by the last row above make the speed byte 2.
+  const std::tuple<int, bool, std::string> powers[] = {
+      {40, false, "04001b703200" + std::string(28, '0') + "|12001b540000001122334454667f99b2cce5ccb2|"},
+      {100, true, "04001b707d00" + std::string(28, '0') + "|12001b540002002a557faad4ffffffffffffccb2|"},
+      {1, true, "04001b700140" + std::string(28, '0') + "|12001b540002000000010101020203030404ccb2|"},
+      {0, true, ""},
+      {101, true, ""}};
+  for (const auto& [percent, speedByteOn, want] : powers) {
     Recorder device;
-    device.results = results;
-    PrintTestJob(device, device, block.data(), tuning, {4000, 0}, "Engraver");
-    EXPECT_EQ(device.calls, expected);
+    SendPowerPackets(device, block.data(), percent, speedByteOn, 80, 70);
+    EXPECT_EQ(device.packets, want) << percent;
   }
-}
-
-// The job's own values replace exactly their fields of the block it hands to CreateDC.
-TEST(TestJob, WritesItsValuesIntoTheBlockAndNothingElse) {
-  std::vector<uint8_t> block(kDriverSettingsSize, 0xA5), want = block;
-  TuningState tuning;
-  tuning.power1 = 455, tuning.speed = 370, tuning.lineLagTweak = -2;
-  Recorder device;
-  PrintTestJob(device, device, block.data(), tuning, {3937, 0}, "Engraver");
-  // Offsets as the driver lays the block out: resolutions, power, speed, word 1542, line
-  // lag, word 1486 (u16) and byte 1501.
-  const std::pair<size_t, uint16_t> written[] = {{312, 1000}, {314, 1000},    {156, 455}, {188, 370},
-                                                 {1542, 1},   {1488, 0xFFFE}, {1486, 0}};
-  for (const auto& [offset, value] : written) PutU16(want.data(), offset, value);
-  want[1501] = 0;
-  EXPECT_EQ(block, want);
-  EXPECT_EQ(std::make_pair(tuning.patternX, tuning.patternY), std::make_pair(4937, 420));
-}
-
-TEST(TestJob, DeviceUnitsAndProgressBar) {
-  const int units[][3] = {{666, 1000, 666}, {500, 1001, 500}, {400, 1000, 400},  {250, 1000, 250}, {200, 999, 199},
-                          {166, 1000, 166}, {83, 62, 5},      {300, 1000, 1000}, {0, 77, 77},      {333, -10, -3}};
-  std::vector<uint8_t> block = Block(0, 0);
+  const int units[][3] = {{666, 1000, 666}, {500, 1001, 500}, {400, 1000, 400}, {250, 1000, 250}, {200, 999, 199},
+                          {166, 1000, 166}, {83, 62, 5},      {1000, 77, 77},   {0, 77, 77},      {333, -10, -3}};
+  // x at each resolution, y at 1000 dpi.
+  PutU16(block.data(), settings_offset::yResolution, 1000);
   for (const auto& u : units) {
     PutU16(block.data(), settings_offset::xResolution, static_cast<uint16_t>(u[0]));
-    PutU16(block.data(), settings_offset::yResolution, 1000);
-    EXPECT_EQ(ToDeviceX(block.data(), u[1]), u[2]) << u[0];
-    PutU16(block.data(), settings_offset::yResolution, static_cast<uint16_t>(u[0]));
-    EXPECT_EQ(ToDeviceY(block.data(), u[1]), u[2]) << u[0];
+    EXPECT_EQ(std::make_pair(ToDeviceX(block.data(), u[1]), ToDeviceY(block.data(), u[1])), std::make_pair(u[2], u[1]))
+        << u[0];
   }
-  const int bars[][3] = {{200, 20, 40},  {200, 100, 200}, {200, 101, 200}, {200, -5, 0},
-                         {185, 60, 111}, {0, 60, 0},      {3, 33, 0},      {371, 60, 222}};
-  for (const auto& p : bars) EXPECT_EQ(ProgressRight(p[0], p[1]), p[2]) << p[0] << " " << p[1];
+  const int progress[][3] = {{200, -5, 0}, {200, 101, 200}, {371, 60, 222}};
+  for (const auto& p : progress) EXPECT_EQ(ProgressRight(p[0], p[1]), p[2]) << p[0] << " " << p[1];
+
+  // The calls when a page or the document fails, and the block handed to CreateDC: the job's
+  // own values in exactly their fields, every other byte as it was.
+  const std::string start = "CreateDC Engraver|StartDoc MechanicalAlign|", power = "Escape 19 ESC p|Escape 19 ESC T|";
+  const std::string page1 = "StartPage|Bitmap|EndPage|Progress 20|", bars(21, 'B');
+  const std::string page2 = "Escape 19 SUB W|StartPage|" + bars + "EndPage|Progress 60|";
+  const std::string page3 = "Escape 19 SUB E|StartPage|" + bars + "EndPage|Progress 100|EndDoc|DeleteDC|";
+  // Byte 1500 (nonzero: ESC # first), the results of StartDoc and each StartPage, the calls.
+  const std::tuple<uint8_t, std::vector<int>, std::string> jobs[] = {
+      {1, {}, start + "Escape 19 ESC #|" + power + page1 + page2 + page3},
+      {0, {1, 0}, start + power + "StartPage|Progress 20|" + page2 + page3},
+      {0, {1, 1, 0}, start + power + page1 + "Escape 19 SUB W|StartPage|Progress 60|" + page3},
+      {1, {0}, start + "DeleteDC|"},
+  };
+  // Resolutions, power, speed, word 1542, line lag, word 1486 and byte 1501.
+  const std::pair<size_t, uint16_t> written[] = {{312, 1000}, {314, 1000},    {156, 455}, {188, 370},
+                                                 {1542, 1},   {1488, 0xFFFE}, {1486, 0}};
+  std::vector<uint8_t> want(kDriverSettingsSize, 0xA5);
+  for (const auto& [offset, value] : written) PutU16(want.data(), offset, value);
+  want[1501] = 0;
+  for (const auto& [hash, results, calls] : jobs) {
+    std::vector<uint8_t> job(kDriverSettingsSize, 0xA5);
+    job[1500] = want[1500] = hash;
+    TuningState tuning{0, 0, 455, 0, 370, -2, 0};
+    Recorder device;
+    device.results = results;
+    PrintTestJob(device, device, job.data(), tuning, {4000, 0}, "Engraver");
+    EXPECT_EQ(device.calls, calls);
+    EXPECT_EQ(job, want);
+  }
 }

@@ -12,10 +12,8 @@
 
 namespace {
 
-// Every byte of a freshly read block differs from the values that the open writes.
-uint8_t Pattern(size_t i) { return static_cast<uint8_t>(0xA5 ^ (i * 7)); }
-
-// Records every call joined by "|"; "?" marks a handle or block other than the one handed out.
+// Records each call followed by "|", or by "?|" when a handle or block is not the one handed out;
+// a message as its text and caption joined by "/".
 struct Recorder : Spooler, SettingsMemory, UserMessages {
   int32_t size = static_cast<int32_t>(kDriverSettingsSize), read = 1;
   bool noHeap = false;
@@ -24,8 +22,7 @@ struct Recorder : Spooler, SettingsMemory, UserMessages {
 
   template <typename T>
   T Log(T result, const std::string& call, bool ours = true) {
-    calls += (calls.empty() ? "" : "|") + call + (ours ? "" : "?");
-    return result;
+    return calls += call + (ours ? "|" : "?|"), result;
   }
   PrinterHandle Open(const char* name) override {
     return Log(std::string(name) == "Engraver" ? this : nullptr, std::string("Open ") + name);
@@ -39,15 +36,16 @@ struct Recorder : Spooler, SettingsMemory, UserMessages {
   void Free(uint8_t* block) override { Log(0, "Free", block == heap.data()); }
   OwnerWindow FocusWindow() override { return nullptr; }
   void ShowError(OwnerWindow, const char* text, const char* caption) override {
-    Log(0, std::string("Message [") + text + "] [" + caption + "]");
+    Log(0, std::string(text) + "/" + caption);
   }
 };
 
 }  // namespace
 
-TEST(OpenSettings, FixedValuesChangeExactlyTheirBytes) {
-  std::vector<uint8_t> block(kDriverSettingsSize), want(kDriverSettingsSize);
-  for (size_t i = 0; i < block.size(); ++i) block[i] = want[i] = Pattern(i);
+// The fixed values change exactly their bytes; each path shows its message and releases what it held.
+TEST(OpenSettings, FixedValuesAndEachPath) {
+  // 0xA5 is none of the values that the open writes.
+  std::vector<uint8_t> block(kDriverSettingsSize, 0xA5), want = block;
   ApplyOpenDefaults(block.data());
   const std::pair<size_t, uint8_t> written[] = {
       {40, 13}, {41, 0},     {42, 0},     {43, 0},   {44, 2},   {45, 0},    {136, 0},  {137, 0},  {138, 0},
@@ -59,34 +57,25 @@ TEST(OpenSettings, FixedValuesChangeExactlyTheirBytes) {
     block[settings_offset::metricUnits] = metric;
     EXPECT_EQ(SampleOriginFromSettings(block.data()).x, x) << int(metric);
   }
-}
 
-TEST(OpenSettings, EachPathShowsItsMessageAndReleasesWhatItHeld) {
-  const std::string opened = "Open Engraver|Size|", readOk = opened + "Allocate 1564|Read", n127(127, 'n');
-  const std::string mismatch =
-      opened + "Message [DRIVER DATA MISMATCH ERROR\nPlease reinstall the driver.] [WARNING]|Close";
+  const std::string opened = "Open Engraver|Size|", readOk = opened + "Allocate 1564|Read|", n127(127, 'n'),
+                    failed = "DocumentProperties() Fails/Driver Error|";
   // Device name, reported size, read result, whether memory runs out, the calls. A long name is
   // shortened in the message so that its "!" stays.
   const std::tuple<std::string, int32_t, int32_t, bool, std::string> cases[] = {
-      {"Engraver", 1564, 1, false, readOk + "|Free|Close"},
-      {"Engraver", 1564, 0, false, readOk + "|Free|Close"},
-      {n127, 1564, 1, false,
-       "Open " + n127 + "|Message [Unable to Open Printer Driver " + n127.substr(0, 96) + "!] [QEX]"},
-      {"Engraver", 1565, 1, false, mismatch},
-      {"Engraver", -1, 1, false, mismatch},
-      {"Engraver", 1564, 1, true, opened + "Allocate 1564|Message [DocumentProperties() Fails] [Driver Error]|Close"},
-      {"Engraver", 1564, -1, false, readOk + "|Message [DocumentProperties() Fails] [Driver Error]|Free|Close"},
+      {"Engraver", 1564, 1, false, readOk + "Free|Close|"},
+      {"Engraver", 1564, 0, false, readOk + "Free|Close|"},
+      {n127, 1564, 1, false, "Open " + n127 + "|Unable to Open Printer Driver " + n127.substr(0, 96) + "!/QEX|"},
+      {"Engraver", 1565, 1, false, opened + "DRIVER DATA MISMATCH ERROR\nPlease reinstall the driver./WARNING|Close|"},
+      {"Engraver", 1564, 1, true, opened + "Allocate 1564|" + failed + "Close|"},
+      {"Engraver", 1564, -1, false, readOk + failed + "Free|Close|"},
   };
   for (const auto& [device, size, readResult, noHeap, calls] : cases) {
-    SCOPED_TRACE(std::to_string(size) + " " + std::to_string(readResult) + " " + calls);
     Recorder r;
-    r.size = size;
-    r.read = readResult;
-    r.noHeap = noHeap;
+    std::tie(r.size, r.read, r.noHeap) = std::tie(size, readResult, noHeap);
     const OpenedSettings result = OpenDriverSettings(device.c_str(), r, r, r);
-    EXPECT_EQ(result.block != nullptr, calls.find("Message") == std::string::npos);
-    EXPECT_EQ(result.printer, result.block ? static_cast<void*>(&r) : nullptr);
-    EXPECT_EQ(GetU16(r.heap.data(), 342), result.block ? 1000 : 0) << "fixed values written";
+    // The handles handed back are what the close releases, so the calls show them.
+    EXPECT_EQ(GetU16(r.heap.data(), 342), calls.find('/') == std::string::npos ? 1000 : 0) << calls;
     CloseDriverSettings(r, r, result.printer, result.block);
     EXPECT_EQ(r.calls, calls);
   }
