@@ -10,7 +10,6 @@
 constexpr size_t kBmpFileHeaderSize = 14;
 constexpr size_t kBmpInfoHeaderSize = 40;
 constexpr uint32_t kBiRgb = 0;
-constexpr uint32_t kBiBitfields = 3;
 
 // Row length in bytes rounded up to a multiple of 4.
 uint32_t DibStride(int32_t width, uint16_t bitsPerPixel);

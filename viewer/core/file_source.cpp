@@ -53,7 +53,7 @@ bool FileSource::Refill(const uint8_t* unread, size_t unreadCount, size_t count,
     } catch (const std::bad_alloc&) {
       return false;
     }
-    if (unreadCount > 0) std::memcpy(larger.data(), unread, unreadCount);
+    std::copy(unread, unread + unreadCount, larger.data());
     buffer_.swap(larger);
   } else if (unreadCount > 0) {
     std::memmove(buffer_.data(), unread, unreadCount);

@@ -26,15 +26,16 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
   const int64_t minorLength = xMajor ? std::llabs(dy) : std::llabs(dx);
   const int64_t majorStart = xMajor ? x1 : y1;
   const int64_t minorStart = xMajor ? y1 : x1;
-  const int majorSign = (xMajor ? dx : dy) > 0 ? 1 : -1;
+  const bool forward = (xMajor ? dx : dy) > 0;
+  const int majorSign = forward ? 1 : -1;
   const int minorSign = (xMajor ? dy : dx) >= 0 ? 1 : -1;
   const int64_t bias = (1 - minorSign) / 2;
   const int64_t low = xMajor ? clip.x0 : clip.y0;
   const int64_t high = low + (xMajor ? clip.w : clip.h) - 1;
   const int64_t minorLow = xMajor ? clip.y0 : clip.x0;
   const int64_t minorHigh = minorLow + (xMajor ? clip.h : clip.w) - 1;
-  int64_t first = majorSign > 0 ? low - majorStart : majorStart - high;
-  int64_t last = majorSign > 0 ? high - majorStart : majorStart - low;
+  int64_t first = forward ? low - majorStart : majorStart - high;
+  int64_t last = forward ? high - majorStart : majorStart - low;
   first = std::max<int64_t>(first, 0);
   last = std::min<int64_t>(last, steps - 1);
   for (int64_t i = first; i <= last; ++i) {

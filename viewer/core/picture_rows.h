@@ -6,8 +6,8 @@
 #include <vector>
 
 struct PixelRun {
-  int x = 0;
-  int length = 0;
+  int x;
+  int length;
 };
 
 // The runs of untouched white (kWhitenessPixel) in a row of `width` pixels, left to right.

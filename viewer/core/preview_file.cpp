@@ -34,7 +34,7 @@ int ReadRecords(PreviewContext& context, RecordCounts& counts) {
         ++counts.filledRects;
         break;
       case kTagLineRuns:
-        if (DrawLineRuns(context, head.runs) != 0) return -1;
+        if (!DrawLineRuns(context, head.runs)) return -1;
         ++counts.lineRuns;
         break;
       default: ++counts.emptyRecords;

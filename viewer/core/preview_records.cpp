@@ -75,14 +75,14 @@ void DrawFilledRect(PreviewContext& context, const FilledRectFields& r) {
                                  ScaleToPixel(r.right, s.scaleX), ScaleToPixel(r.bottom, s.scaleY), PenPalette[r.pen]);
 }
 
-int DrawLineRuns(PreviewContext& context, const LineRunsFields& runs) {
+bool DrawLineRuns(PreviewContext& context, const LineRunsFields& runs) {
   const RenderState& s = context.state;
   const int y = ScaleToPixel(runs.rowY, s.scaleY);
   for (int i = 1; i < runs.count; ++i) {
     LineSegmentFields segment;
-    if (ReadLineSegment(context.cursor, context.error, runs, i, &segment) != 0) return -1;
+    if (ReadLineSegment(context.cursor, context.error, runs, i, &segment) != 0) return false;
     context.state.picture.HorizontalLine(ScaleToPixel(segment.xStart, s.scaleX), ScaleToPixel(segment.xEnd, s.scaleX),
                                          y, PenPalette[runs.pen]);
   }
-  return 0;
+  return true;
 }

@@ -80,7 +80,8 @@ struct PreviewRecordHead {
 // (a stray last byte is not a tag), -1 for an unknown tag or a refused head (error filled).
 int ReadRecordHead(ByteCursor& in, PreviewError* error, PreviewRecordHead* head);
 
-// Each draws a record whose head was read, reading what follows it; 0 or -1.
+// Each draws a record whose head was read, reading what follows it (line runs: false when
+// a segment cannot be read).
 void DrawFilledRect(PreviewContext& context, const FilledRectFields& rect);
-int DrawLineRuns(PreviewContext& context, const LineRunsFields& runs);
+bool DrawLineRuns(PreviewContext& context, const LineRunsFields& runs);
 int DrawRasterBand(PreviewContext& context, const RasterBandFields& band);

@@ -10,9 +10,11 @@
 
 TEST(PictureRows, NoPictureWithASideOfZero) {
   MemoryPicture picture;
-  EXPECT_FALSE(picture.Create(0, 3));
-  EXPECT_FALSE(picture.Create(3, 0));
+  EXPECT_EQ(picture.width() + picture.height(), 0);
   EXPECT_TRUE(picture.Create(1, 1));
+  EXPECT_FALSE(picture.Create(3, 0));
+  EXPECT_EQ(picture.width() + picture.height(), 0);
+  EXPECT_FALSE(picture.Create(0, 3));
 }
 
 TEST(PictureRows, WhiteRunsAndCopiedRows) {
