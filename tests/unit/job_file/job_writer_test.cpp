@@ -77,3 +77,16 @@ TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
   EXPECT_EQ(overlay.error(), "record 2: polyline: pen 8 is not within 0..7");
   EXPECT_EQ(overlay.bytes().size(), 6u + 4u + 4u * 65535u + 4u);
 }
+
+TEST(JobWriter, FieldsLeftOutAreZeroAndABandInverts) {
+  PreviewWriter unset, zeros;
+  ASSERT_TRUE(unset.Begin({1, 1, 10, 10}) && unset.FilledRect({}) && unset.LineRuns({0, 0, {LineSegment{}}}) &&
+              unset.LineRuns({}) && unset.RasterBand({}));
+  ASSERT_TRUE(zeros.Begin({1, 1, 10, 10}) && zeros.FilledRect({0, 0, 0, 0, 0, 0}) && zeros.LineRuns({0, 0, {{0, 0}}}) &&
+              zeros.LineRuns({0, 0, {}}) && zeros.RasterBand({0, 0, 0, 0, 0, 0, 0, kRopSrcInvert, {}}));
+  EXPECT_EQ(unset.bytes(), zeros.bytes());
+  OverlayWriter unsetOverlay, zerosOverlay;
+  ASSERT_TRUE(unsetOverlay.Begin({1, 1, 10, 10}) && unsetOverlay.Polyline({}) && unsetOverlay.Polyline({0, {OverlayPoint{}}}));
+  ASSERT_TRUE(zerosOverlay.Begin({1, 1, 10, 10}) && zerosOverlay.Polyline({0, {}}) && zerosOverlay.Polyline({0, {{0, 0}}}));
+  EXPECT_EQ(unsetOverlay.bytes(), zerosOverlay.bytes());
+}
