@@ -22,5 +22,7 @@ TEST(BmpFile, TestFilesAreRefusedKeptOrHandedToTheConversionAsTabled) {
       EXPECT_EQ(image.width, file.width);
       EXPECT_EQ(image.height, file.height);
     }
+    FreeBmpFile(&image);
+    EXPECT_TRUE(image.header == nullptr && image.pixels == nullptr);
   }
 }
