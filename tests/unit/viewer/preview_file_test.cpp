@@ -62,7 +62,11 @@ TEST(PreviewFile, TallPicturesKeepAnEvenWidthOfAtLeastOne) {
   }
 }
 
-TEST(PreviewFile, APictureWithoutSurfaceFails) {
+TEST(PreviewFile, ARefusedHeaderOrAPictureWithoutSurfaceFails) {
+  Rendered noWidth;
+  Render({0, 0, 1, 0, 10, 10}, noWidth);
+  EXPECT_EQ(std::make_tuple(noWidth.result, noWidth.error.offset, noWidth.error.reason),
+            std::make_tuple(-1, uint64_t{0}, std::string("header width or height is 0")));
   Rendered refused;
   refused.observer.surfaceOk = false;
   Render(Job().FilledRect(0, 1, 1, 2, 2, 0).bytes(), refused);
