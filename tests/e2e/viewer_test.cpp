@@ -102,9 +102,9 @@ TEST(RenderPreview, MonitorSecondCopyAndEsc) {
     const MonitorImageSize size = FitMonitorImage(MonitorAreaRect(monitor), GetU16(&header[0]), GetU16(&header[2]),
                                                   static_cast<int>(GetU32(&native[18])));
     EXPECT_EQ(shot.window.width, size.imageWidth + 21);
-    const int imageTop = MonitorImageTop(MonitorAreaRect(monitor), size.imageHeight);
+    const ImageOrigin at = MonitorImageOrigin(MonitorAreaRect(monitor), size.imageHeight);
     EXPECT_EQ(std::vector<int>({shot.image.left, shot.image.top, shot.image.right, shot.image.bottom}),
-              std::vector<int>({8, imageTop, 8 + size.imageWidth, imageTop + size.imageHeight}));
+              std::vector<int>({at.left, at.top, at.left + size.imageWidth, at.top + size.imageHeight}));
     EXPECT_TRUE(DisplayBitsPerPixel() == 32 ? shot.frame == kFrameColour : shot.frame > 0 && shot.frame <= 0xFF)
         << std::hex << shot.frame;
 

@@ -45,9 +45,9 @@ MonitorPicture CaptureMonitor(HWND monitor) {
 
   // The picture is centred in the height of the hidden image-area control; its frame's left
   // side covers the two columns left of it.
-  const int middle = MonitorImageTop(MonitorAreaRect(monitor), 0);
-  const int left = kMonitorImageLeft - 2;
-  if (middle < 0 || middle >= view.height || kMonitorImageLeft >= view.width) return picture;
+  const ImageOrigin centre = MonitorImageOrigin(MonitorAreaRect(monitor), 0);
+  const int middle = centre.top, left = centre.left - 2;
+  if (middle < 0 || middle >= view.height || centre.left >= view.width) return picture;
   const uint32_t frame = view.At(left + 1, middle), background = view.At(left - 1, middle);
   if (frame == background || frame == kWhite) return picture;
   int top = middle, bottom = middle, right = left + 1;

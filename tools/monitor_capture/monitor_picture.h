@@ -18,7 +18,7 @@ struct MonitorPicture {
   // right and bottom outside).
   bool framed = false;
   uint32_t frame = 0;
-  ScreenRect image;
+  ScreenRect image{};
 };
 
 MonitorPicture CaptureMonitor(HWND monitor);

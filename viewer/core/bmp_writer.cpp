@@ -1,6 +1,8 @@
 // BMP file layout shared by the native tools and the Windows snapshot writer.
 #include "viewer/core/bmp_writer.h"
 
+#include <algorithm>
+
 #include "viewer/core/byte_cursor.h"
 
 uint32_t DibStride(int32_t width, uint16_t bitsPerPixel) {
@@ -8,23 +10,9 @@ uint32_t DibStride(int32_t width, uint16_t bitsPerPixel) {
   return (bits >> 3) & ~3u;
 }
 
-void WriteBmpInfoHeader(const BmpInfoHeader& header, uint8_t out[kBmpInfoHeaderSize]) {
-  PutU32(out + 0, header.biSize);
-  PutU32(out + 4, static_cast<uint32_t>(header.biWidth));
-  PutU32(out + 8, static_cast<uint32_t>(header.biHeight));
-  PutU16(out + 12, header.biPlanes);
-  PutU16(out + 14, header.biBitCount);
-  PutU32(out + 16, header.biCompression);
-  PutU32(out + 20, header.biSizeImage);
-  PutU32(out + 24, static_cast<uint32_t>(header.biXPelsPerMeter));
-  PutU32(out + 28, static_cast<uint32_t>(header.biYPelsPerMeter));
-  PutU32(out + 32, header.biClrUsed);
-  PutU32(out + 36, header.biClrImportant);
-}
-
 void WriteBmpFileHeader(uint32_t packedSize, uint32_t imageSize, uint8_t out[kBmpFileHeaderSize]) {
   const uint32_t fileSize = static_cast<uint32_t>(kBmpFileHeaderSize) + packedSize;
-  PutU16(out + 0, 0x4D42);
+  PutU16(out, 0x4D42);
   PutU32(out + 2, fileSize);
   PutU16(out + 6, 0);
   PutU16(out + 8, 0);
@@ -57,17 +45,16 @@ void ApplyFixedColorEntries(uint8_t* table, uint32_t entries) {
   if (entries == 256) Apply(table, kFixed256);
 }
 
-BmpInfoHeader SnapshotInfoHeader(const MemoryPicture& picture) {
-  BmpInfoHeader header;
-  header.biWidth = picture.width();
-  header.biHeight = picture.height();
-  header.biBitCount = 32;
-  header.biSizeImage = DibStride(picture.width(), 32) * static_cast<uint32_t>(picture.height());
-  return header;
-}
-
 void WriteSnapshotHeaders(const MemoryPicture& picture, uint8_t out[kSnapshotHeadersSize]) {
-  const BmpInfoHeader info = SnapshotInfoHeader(picture);
-  WriteBmpFileHeader(static_cast<uint32_t>(kBmpInfoHeaderSize) + info.biSizeImage, info.biSizeImage, out);
-  WriteBmpInfoHeader(info, out + kBmpFileHeaderSize);
+  const uint32_t imageSize = DibStride(picture.width(), 32) * static_cast<uint32_t>(picture.height());
+  WriteBmpFileHeader(static_cast<uint32_t>(kBmpInfoHeaderSize) + imageSize, imageSize, out);
+  // No compression, resolution or colour counts: those fields stay 0.
+  uint8_t* info = out + kBmpFileHeaderSize;
+  std::fill(info, info + kBmpInfoHeaderSize, uint8_t{0});
+  PutU32(info, static_cast<uint32_t>(kBmpInfoHeaderSize));
+  PutU32(info + 4, static_cast<uint32_t>(picture.width()));
+  PutU32(info + 8, static_cast<uint32_t>(picture.height()));
+  PutU16(info + 12, 1);
+  PutU16(info + 14, 32);
+  PutU32(info + 20, imageSize);
 }

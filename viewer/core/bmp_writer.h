@@ -9,26 +9,9 @@
 
 constexpr size_t kBmpFileHeaderSize = 14;
 constexpr size_t kBmpInfoHeaderSize = 40;
-constexpr uint32_t kBiRgb = 0;
 
 // Row length in bytes rounded up to a multiple of 4.
 uint32_t DibStride(int32_t width, uint16_t bitsPerPixel);
-
-struct BmpInfoHeader {
-  uint32_t biSize = kBmpInfoHeaderSize;
-  int32_t biWidth = 0;
-  int32_t biHeight = 0;
-  uint16_t biPlanes = 1;
-  uint16_t biBitCount = 0;
-  uint32_t biCompression = kBiRgb;
-  uint32_t biSizeImage = 0;
-  int32_t biXPelsPerMeter = 0;
-  int32_t biYPelsPerMeter = 0;
-  uint32_t biClrUsed = 0;
-  uint32_t biClrImportant = 0;
-};
-
-void WriteBmpInfoHeader(const BmpInfoHeader& header, uint8_t out[kBmpInfoHeaderSize]);
 
 // The file header: "BM", file size 14 + packedSize, pixel data at 14 + packedSize - imageSize.
 void WriteBmpFileHeader(uint32_t packedSize, uint32_t imageSize, uint8_t out[kBmpFileHeaderSize]);
@@ -37,11 +20,8 @@ void WriteBmpFileHeader(uint32_t packedSize, uint32_t imageSize, uint8_t out[kBm
 // 4-byte RGBQUADs when it has exactly 2, 16 or 256 entries; other tables are left alone.
 void ApplyFixedColorEntries(uint8_t* table, uint32_t entries);
 
-// The header a 32-bit BI_RGB section of the picture reports: positive height and
-// biSizeImage = stride x height.
-BmpInfoHeader SnapshotInfoHeader(const MemoryPicture& picture);
-
-// A 32-bit snapshot file is these headers (file header, info header), then the picture's
+// A 32-bit snapshot file is these headers (file header, then the info header of a BI_RGB
+// section with a positive height and biSizeImage = stride x height), then the picture's
 // own bytes (MemoryPicture::Bytes and ByteCount), which are the device bitmap's bytes
 // top row first: it is written without building a copy.
 constexpr size_t kSnapshotHeadersSize = kBmpFileHeaderSize + kBmpInfoHeaderSize;

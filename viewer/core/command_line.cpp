@@ -52,7 +52,7 @@ bool ParseFileCommand(const char* commandLine, const char* option, std::string* 
 bool ParseRectCommand(const char* commandLine, const char* option, std::string* fileName, ScreenRect* rect) {
   Scanner scanner(commandLine);
   std::string name;
-  ScreenRect r;
+  ScreenRect r{};
   if (!ReadOptionAndName(scanner, option, &name)) return false;
   if (!scanner.Int(&r.left) || !scanner.Int(&r.top) || !scanner.Int(&r.right) || !scanner.Int(&r.bottom)) {
     return false;

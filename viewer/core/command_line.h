@@ -7,10 +7,10 @@
 constexpr size_t kMaxFileName = 255;
 
 struct ScreenRect {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
+  int left;
+  int top;
+  int right;
+  int bottom;
 };
 
 // The first white-space-delimited word, or "" for an empty line.

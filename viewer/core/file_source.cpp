@@ -43,9 +43,9 @@ FileSource::~FileSource() {
 
 bool FileSource::Refill(const uint8_t* unread, size_t unreadCount, size_t count, const uint8_t** window,
                         size_t* windowSize) {
-  // The cursor checked `count` against what is left, so the buffer never outgrows the file.
+  // The cursor asks only for what is left, so `want` covers `count` and the buffer never
+  // outgrows the file; nothing is left of a file that did not open.
   const size_t want = static_cast<size_t>(std::min<uint64_t>(std::max(count, kPiece), unreadCount + left_));
-  if (count > want || !file_) return false;
   if (buffer_.size() < want) {
     std::vector<uint8_t> larger;
     try {

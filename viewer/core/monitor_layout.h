@@ -7,20 +7,22 @@
 
 // Window rectangles are ScreenRects holding what GetWindowRect reports.
 
-// Left edge of the image area in the monitor's client area.
-constexpr int kMonitorImageLeft = 8;
-
 struct MonitorImageSize {
-  int imageWidth = 0;
-  int imageHeight = 0;
-  float monitorScale = 0.0f;
+  int imageWidth;
+  int imageHeight;
+  float monitorScale;
 };
 
 struct WindowPlacement {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct ImageOrigin {
+  int left;
+  int top;
 };
 
 // Fits the header's size into the picture area (the area control's rectangle moved 10
@@ -31,8 +33,9 @@ MonitorImageSize FitMonitorImage(const ScreenRect& areaControl, int headerWidth,
 // an image of `imageWidth` pixels.
 WindowPlacement PlaceMonitorWindow(const ScreenRect& window, int imageWidth);
 
-// Top of the image area, centred in the area control's height (edges inclusive).
-int MonitorImageTop(const ScreenRect& areaControl, int imageHeight);
+// Top-left corner of the image area: the fixed left edge, and the top that centres the
+// image in the area control's height (edges inclusive).
+ImageOrigin MonitorImageOrigin(const ScreenRect& areaControl, int imageHeight);
 
 // The monitor row that shows picture row y.
 int MonitorRowOf(const RenderState& state, int y);

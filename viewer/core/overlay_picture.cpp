@@ -26,8 +26,8 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
   const int64_t minorLength = xMajor ? std::llabs(dy) : std::llabs(dx);
   const int64_t majorStart = xMajor ? x1 : y1;
   const int64_t minorStart = xMajor ? y1 : x1;
-  const bool forward = (xMajor ? dx : dy) > 0;
-  const int majorSign = forward ? 1 : -1;
+  const int64_t majorSign = (xMajor ? dx : dy) / steps;  // 1 or -1
+  const bool forward = majorSign == 1;
   const int minorSign = (xMajor ? dy : dx) >= 0 ? 1 : -1;
   const int64_t bias = (1 - minorSign) / 2;
   const int64_t low = xMajor ? clip.x0 : clip.y0;

@@ -1,6 +1,7 @@
 // Reads a preview file: header, picture size, scale factors, and the record loop.
 #include "viewer/core/preview_file.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "viewer/core/file_source.h"
@@ -23,7 +24,7 @@ void SetScaleFactors(RenderState& state, unsigned xPitch, unsigned yPitch) {
 int ReadRecords(PreviewContext& context, RecordCounts& counts) {
   PreviewRecordHead head;
   for (int next; (next = ReadRecordHead(context.cursor, context.error, &head)) != 0;) {
-    if (next < 0) return -1;
+    if (next == -1) return -1;
     switch (head.tag) {
       case kTagRasterBand:
         if (DrawRasterBand(context, head.band) != 0) return -1;
@@ -56,9 +57,7 @@ PictureSize FitPreviewPicture(int width, int height) {
     if (size.width % 2 != 0) size.width += 1;
   }
   // A very thin job keeps one pixel rather than vanishing.
-  if (size.width < 1) size.width = 1;
-  if (size.height < 1) size.height = 1;
-  return size;
+  return {std::max(size.width, 1), std::max(size.height, 1)};
 }
 
 int RenderPreview(ByteCursor& in, RenderState& state, RenderObserver& observer, PreviewError* error,

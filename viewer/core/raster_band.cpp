@@ -1,4 +1,5 @@
 // The raster band record: 1-bit rows plotted into the picture, copied row by row to the monitor.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -58,14 +59,11 @@ class BandPlotter {
     fullBegin_ = fullEnd_ = 0;
     partial_ = -1;
     for (int j = 0; j < bytesPerRow; ++j) {
-      // Bit 7 of byte j lies at firstX; the byte covers lowX .. lowX + 7.
-      const int firstX = mirrored ? originX + 8 * bytesPerRow - 8 * j : originX + 8 * j;
-      const int lowX = mirrored ? firstX - 7 : firstX;
-      uint8_t mask = lowX + 7 < limit ? 0xFF : 0;
-      for (int k = 7; lowX + 7 >= limit && lowX < limit && k >= 0; --k) {
-        const int x = mirrored ? firstX - (7 - k) : firstX + (7 - k);
-        if (x < limit) mask = static_cast<uint8_t>(mask | (1u << k));
-      }
+      // The byte covers lowX .. lowX + 7; bit 7 is its leftmost pixel, or its rightmost
+      // when mirrored.
+      const int lowX = mirrored ? originX + 8 * bytesPerRow - 8 * j - 7 : originX + 8 * j;
+      const int before = std::clamp(limit - lowX, 0, 8);
+      const auto mask = static_cast<uint8_t>(mirrored ? (1u << before) - 1 : 0xFF00u >> before);
       if (mask == 0xFF) {
         if (fullEnd_ == fullBegin_) fullBegin_ = j;
         fullEnd_ = j + 1;
@@ -78,13 +76,12 @@ class BandPlotter {
 
   void PlotRow(const uint8_t* row, int y) {
     if (y < 0 || y >= picture_.height()) return;
-    switch (columns_.hasPairs() ? -1 : columns_.slotsPerByte()) {
-      case -1: MarkPairs(row, fullBegin_, fullEnd_); break;
-      case 1: MarkBytes<1>(row, fullBegin_, fullEnd_, 0xFF); break;
-      case 2: MarkBytes<2>(row, fullBegin_, fullEnd_, 0xFF); break;
-      default: MarkBytes<0>(row, fullBegin_, fullEnd_, 0xFF); break;
+    if (columns_.hasPairs()) {
+      MarkPairs(row, fullBegin_, fullEnd_);
+    } else {
+      MarkBytes(row, fullBegin_, fullEnd_, 0xFF);
     }
-    if (partial_ >= 0) MarkBytes<0>(row, partial_, partial_ + 1, partialMask_);
+    if (partial_ >= 0) MarkBytes(row, partial_, partial_ + 1, partialMask_);
     // Marked columns take the colour (SetPixel), and the marks are cleared for the next row.
     uint32_t* out = picture_.Row(y);
     uint8_t* marks = marks_.data();
@@ -105,11 +102,10 @@ class BandPlotter {
     return j;
   }
 
-  // Slots fixes the slot count at compile time; 0 takes it from the columns. Everything
-  // the loop reads is held locally: the stores into the marks may alias any memory.
-  template <int Slots>
+  // Everything the loop reads is held locally: the stores into the marks may alias any
+  // memory.
   void MarkBytes(const uint8_t* row, int begin, int end, uint8_t mask) {
-    const int count = Slots ? Slots : columns_.slotsPerByte();
+    const int count = columns_.slotsPerByte();
     const uint8_t* takenTable = taken_;
     uint8_t* marks = marks_.data();
     const RasterSlot* slot = columns_.Slots(begin);
@@ -146,13 +142,14 @@ class BandPlotter {
   const RasterColumns& columns_;
   uint32_t colour_;
   std::vector<uint8_t>& marks_;  // one per picture column and a spare one; all 0 between rows
-  uint8_t taken_[256] = {};
-  uint8_t pairTable_[9][256] = {};
-  uint64_t passOverEight_ = 0;
-  int fullBegin_ = 0;
-  int fullEnd_ = 0;
-  int partial_ = -1;
-  uint8_t partialMask_ = 0;
+  // Set by SetBitRule and SetLimit before the first row.
+  uint8_t taken_[256];
+  uint8_t pairTable_[9][256];
+  uint64_t passOverEight_;
+  int fullBegin_;
+  int fullEnd_;
+  int partial_;
+  uint8_t partialMask_;
 };
 
 }  // namespace
@@ -196,7 +193,7 @@ int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
   if (!context.columns.Prepare(mirrored ? h.originX + 8 * h.bytesPerRow : h.originX, h.bytesPerRow, mirrored,
                                state.scaleX, width) ||
       !ResizeMarks(marks, static_cast<size_t>(width) + 1)) {
-    return PreviewFailure(context, start + 10, "no memory for the band's columns");
+    return PreviewFailure(context, start, "no memory for the band's columns");
   }
   BandPlotter plotter(state.picture, context.columns, PenPalette[h.pen], marks);
   plotter.SetBitRule(h.rasterOp, state.zoom < 0.25f);

@@ -14,8 +14,6 @@ bool RasterColumns::Prepare(int x0, int bytes, bool mirrored, float scaleX, int 
   std::vector<RasterSlot> groups;
   std::vector<int> groupCount;
   try {
-    groups.reserve(static_cast<size_t>(bytes) * 2);
-    groupCount.reserve(static_cast<size_t>(bytes));
     for (int j = 0; j < bytes; ++j) {
       const int firstX = x0 + step * 8 * j;
       int count = 0;

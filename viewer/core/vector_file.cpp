@@ -36,7 +36,7 @@ int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record, PreviewError* err
   try {
     record->points.resize(count);
   } catch (const std::bad_alloc&) {
-    return PreviewFailure(error, start + 4, "no memory for the points");
+    return PreviewFailure(error, start, "no memory for the points");
   }
   for (FilePoint& point : record->points) {
     if (!in.ReadI16(&point.x) || !in.ReadI16(&point.y))

@@ -50,8 +50,9 @@ void LayoutMonitor(RenderState& state) {
   HWND area = GetDlgItem(window, IDC_MONITOR_AREA);
   const ScreenRect areaRect = WindowRect(area);
   ShowWindow(area, SW_HIDE);
-  state.imageLeft = kMonitorImageLeft;
-  state.imageTop = MonitorImageTop(areaRect, state.imageHeight);
+  const ImageOrigin origin = MonitorImageOrigin(areaRect, state.imageHeight);
+  state.imageLeft = origin.left;
+  state.imageTop = origin.top;
   HDC dc = g_handles.monitorDc.get();
   BitBlt(dc, state.imageLeft, state.imageTop, state.imageWidth, state.imageHeight, nullptr, 0, 0, WHITENESS);
 

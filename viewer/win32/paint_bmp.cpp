@@ -32,7 +32,7 @@ void DrawPicture(HDC windowDc, const BmpImage& image, int areaWidth, int areaHei
 
 int PaintBmpCommand(const char* commandLine) {
   std::string fileName;
-  ScreenRect rect;
+  ScreenRect rect{};
   int areaWidth = 0;
   int areaHeight = 0;
   if (!ParseRectCommand(commandLine, "-b", &fileName, &rect) || !RectangleSize(rect, &areaWidth, &areaHeight)) {

@@ -57,7 +57,7 @@ int DrawPolylineRecord(HDC dc, ByteCursor& file, int x0, int y0, int w) {
 int PaintVectorCommand(const char* commandLine, int withBackground) {
   std::string fileName;
   std::string overlayName;
-  ScreenRect rect;
+  ScreenRect rect{};
   int areaWidth = 0;
   int areaHeight = 0;
   if (!ParseRectCommand(commandLine, "-v", &fileName, &rect) || !RectangleSize(rect, &areaWidth, &areaHeight) ||
@@ -96,7 +96,7 @@ int PaintVectorCommand(const char* commandLine, int withBackground) {
 int PaintBothCommand(const char* commandLine) {
   std::string fileName;
   std::string overlayName;
-  ScreenRect rect;
+  ScreenRect rect{};
   // A name too short for the overlay fails before the BMP is painted.
   if (!ParseRectCommand(commandLine, "-d", &fileName, &rect) || !OverlayFileName(fileName, &overlayName)) {
     return -1;

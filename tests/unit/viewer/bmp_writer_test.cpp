@@ -1,4 +1,4 @@
-// The fixed colour entries that overwrite colour tables of 2, 16 and 256 entries.
+// Snapshot headers, and the fixed colour entries of colour tables of 2, 16 and 256 entries.
 #include "viewer/core/bmp_writer.h"
 
 #include <gtest/gtest.h>
@@ -26,4 +26,16 @@ TEST(BmpWriter, FixedEntriesOverwriteTablesOfTwoSixteenAnd256Only) {
     for (size_t i = 0; i < want.size(); ++i) entries.push_back(GetU32(&table[4 * i]));
     EXPECT_EQ(entries, want) << want.size() << " entries";
   }
+}
+
+TEST(BmpWriter, SnapshotHeadersFillTheirFiftyFourBytesAndNoMore) {
+  MemoryPicture picture;
+  ASSERT_TRUE(picture.Create(3, 2));
+  std::vector<uint8_t> out(kSnapshotHeadersSize + 1, 0xAA);
+  WriteSnapshotHeaders(picture, out.data());
+  const std::vector<uint8_t> expected = {
+      'B', 'M', 78, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,                          // file header
+      40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 32, 0, 0, 0, 0, 0, 24, 0, 0, 0,  // to biSizeImage
+      0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0xAA};
+  EXPECT_EQ(out, expected);
 }

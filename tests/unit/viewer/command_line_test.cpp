@@ -26,7 +26,7 @@ TEST(CommandLine, RectangleNumbersScanAsPercentD) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.substr(0, 30));
     std::string name;
-    ScreenRect rect;
+    ScreenRect rect{};
     ASSERT_EQ(ParseRectCommand(c.text.c_str(), "-b", &name, &rect), c.ok);
     if (!c.ok) continue;
     EXPECT_EQ(name, c.name);

@@ -50,8 +50,9 @@ TEST(MonitorLayout, WindowKeepsItsTopAndCentreAndRowsAreScaled) {
   const ScreenRect overlay = OverlayRect({100, 50, 600, 400});
   EXPECT_EQ(std::vector<int>({overlay.left, overlay.top, overlay.right, overlay.bottom}),
             std::vector<int>({102, 60, 590, 382}));
-  EXPECT_EQ(MonitorImageTop({0, 10, 500, 329}, 241), 39);
-  EXPECT_EQ(MonitorImageTop({0, 0, 500, 99}, 103), -1);
+  const ImageOrigin origin = MonitorImageOrigin({0, 10, 500, 329}, 241);
+  EXPECT_EQ(std::make_pair(origin.left, origin.top), std::make_pair(8, 39));
+  EXPECT_EQ(MonitorImageOrigin({0, 0, 500, 99}, 103).top, -1);
   RenderState state;
   state.imageTop = 5;
   state.monitorScale = 0.46875f;

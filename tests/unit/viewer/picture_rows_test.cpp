@@ -18,7 +18,7 @@ TEST(PictureRows, NoPictureWithASideOfZero) {
 }
 
 TEST(PictureRows, WhiteRunsAndCopiedRows) {
-  const uint32_t w = kWhitenessPixel, row[] = {w, 0, w, w, 0, w};
+  const uint32_t w = kWhitenessPixel, row[] = {w, 0, w, w, 0, w, w};  // the last pixel lies past the width
   std::string runs;
   for (const PixelRun& run : WhiteRuns(row, 6)) runs += std::to_string(run.x) + "+" + std::to_string(run.length) + " ";
   EXPECT_EQ(runs, "0+1 2+2 5+1 ");

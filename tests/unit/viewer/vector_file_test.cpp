@@ -93,5 +93,7 @@ TEST(VectorFile, OverlaysDrawThePicturesOfTheirDataFiles) {
       }
     }
     EXPECT_EQ(drawn, expected);
+    ByteCursor cut(job.bytes().data(), job.bytes().size() - 1);
+    EXPECT_EQ(DrawOverlayIntoPicture(cut, picture, state), -1) << "the last record cut short";
   }
 }
