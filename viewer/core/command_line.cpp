@@ -17,7 +17,7 @@ class Scanner {
   }
 
   bool Int(int* value) {
-    int32_t scanned = 0;
+    int32_t scanned;
     const size_t used = ScanInt(p_, &scanned);
     if (used == 0) return false;
     *value = scanned;

@@ -11,25 +11,29 @@ namespace {
 // Bytes read at a time; a request for more is read in one go.
 constexpr size_t kPiece = 256 * 1024;
 
-// The size in 64 bits: a 32-bit long would wrap for a file of 2 GiB or more. MinGW's
+// Positions in 64 bits: a 32-bit long would wrap for a file of 2 GiB or more. MinGW's
 // _fseeki64 and _ftelli64 for the 32-bit msvcrt are built on _filelengthi64, fsetpos and
 // fgetpos, whose positions are 64-bit.
-int64_t FileSize(FILE* file) {
 #ifdef _WIN32
-  if (_fseeki64(file, 0, SEEK_END) != 0) return -1;
-  return _ftelli64(file);
+int Seek64(FILE* file, int64_t offset, int origin) { return _fseeki64(file, offset, origin); }
+int64_t Tell64(FILE* file) { return _ftelli64(file); }
 #else
-  if (fseeko(file, 0, SEEK_END) != 0) return -1;
-  return ftello(file);
+int Seek64(FILE* file, int64_t offset, int origin) { return fseeko(file, offset, origin); }
+int64_t Tell64(FILE* file) { return ftello(file); }
 #endif
+
+// The size, or -1 for a file that did not open or cannot seek.
+int64_t FileSize(FILE* file) {
+  if (!file || Seek64(file, 0, SEEK_END) != 0) return -1;
+  return Tell64(file);
 }
 
 }  // namespace
 
 bool FileSource::Open(const char* fileName) {
   file_ = std::fopen(fileName, "rb");
-  const int64_t size = file_ ? FileSize(file_) : -1;
-  if (size < 0 || std::fseek(file_, 0, SEEK_SET) != 0) {
+  const int64_t size = FileSize(file_);
+  if (size < 0 || Seek64(file_, 0, SEEK_SET) != 0) {
     openError_ = errno;
     return false;
   }

@@ -29,7 +29,7 @@ void DrawSegment(MemoryPicture& picture, const PictureArea& clip, int x1, int y1
   const int64_t majorSign = (xMajor ? dx : dy) / steps;  // 1 or -1
   const bool forward = majorSign == 1;
   const int minorSign = (xMajor ? dy : dx) >= 0 ? 1 : -1;
-  const int64_t bias = (1 - minorSign) / 2;
+  const int64_t bias = minorSign == -1 ? 1 : 0;
   const int64_t low = xMajor ? clip.x0 : clip.y0;
   const int64_t high = low + (xMajor ? clip.w : clip.h) - 1;
   const int64_t minorLow = xMajor ? clip.y0 : clip.x0;

@@ -24,7 +24,7 @@ void SetOverlayScale(const qex::PreviewHeader& header, int shownWidth, RenderSta
 
 int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record, PreviewError* error) {
   const uint64_t start = in.offset();
-  uint16_t count = 0;
+  uint16_t count;
   if (!in.ReadU16(&record->pen) || !in.ReadU16(&count)) return PreviewFailure(error, start, "polyline head cut short");
   if (record->pen >= kPenCount) return BadPen(error, start, record->pen);
   // The count is checked against the bytes left before anything is allocated for it.

@@ -33,7 +33,7 @@ std::string PlacementText(bool metric) {
 std::string PowerText(int32_t power) { return std::to_string(static_cast<uint32_t>(power / 10)) + "%"; }
 
 int32_t PowerFromText(const char* text) {
-  int32_t v = 0;
+  int32_t v;
   if (!BoxNumber(text, &v)) return 200;
   return std::clamp(v, 20, 80) * 10;
 }
@@ -50,7 +50,7 @@ std::string SpeedText(int32_t speed, int32_t maxSpeed) {
 }
 
 int32_t SpeedFromText(const char* text, int32_t maxSpeed) {
-  int32_t v = 0;
+  int32_t v;
   if (!BoxNumber(text, &v)) return 0;
   return SpeedFromPercent(std::clamp(v, 0, 100), maxSpeed);
 }
