@@ -17,7 +17,7 @@ ListedRecord HeaderRecord(const qex::PreviewHeader& h) {
 }
 
 int WalkPreviewRecords(ByteCursor& in, const std::function<void(const ListedRecord&)>& visit, PreviewError* error) {
-  PreviewRecordHead head;
+  PreviewRecordHead head{};
   for (int next; (next = ReadRecordHead(in, error, &head)) != 0;) {
     if (next < 0) return -1;
     ListedRecord r;

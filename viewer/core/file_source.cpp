@@ -50,25 +50,20 @@ bool FileSource::Refill(const uint8_t* unread, size_t unreadCount, size_t count,
   // The cursor asks only for what is left, so `want` covers `count` and the buffer never
   // outgrows the file; nothing is left of a file that did not open.
   const size_t want = static_cast<size_t>(std::min<uint64_t>(std::max(count, kPiece), unreadCount + left_));
-  if (buffer_.size() < want) {
-    std::vector<uint8_t> larger;
-    try {
-      larger.resize(want);
-    } catch (const std::bad_alloc&) {
-      return false;
-    }
-    std::copy(unread, unread + unreadCount, larger.data());
-    buffer_.swap(larger);
-  } else if (unreadCount > 0) {
-    std::memmove(buffer_.data(), unread, unreadCount);
+  // The unread bytes are the end of the window handed out last, which is the buffer (or
+  // nothing before the first refill). The buffer grows first, keeping them, so that a failure
+  // leaves the window as it was.
+  const size_t unreadAt = static_cast<size_t>(unread - buffer_.data());
+  try {
+    buffer_.resize(std::max(buffer_.size(), want));
+  } catch (const std::bad_alloc&) {
+    return false;
   }
+  std::memmove(buffer_.data(), buffer_.data() + unreadAt, unreadCount);
   const size_t toRead = want - unreadCount;
   const size_t got = std::fread(buffer_.data() + unreadCount, 1, toRead, file_);
   left_ -= got;
-  if (got != toRead) {
-    left_ = 0;  // the file changed size or could not be read
-    return false;
-  }
+  if (got != toRead) return false;  // the file shrank or could not be read
   *window = buffer_.data();
   *windowSize = want;
   return true;

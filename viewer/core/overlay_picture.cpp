@@ -59,7 +59,7 @@ int DrawOverlayIntoPicture(ByteCursor& in, MemoryPicture& picture, RenderState& 
   while (in.remaining() > 0) {
     const uint64_t start = in.offset();
     if (ReadPolylineRecord(in, &record, error) != 0) return -1;
-    if (MapPolylinePoints(record, state, area, &points) != 0)
+    if (!MapPolylinePoints(record, state, area, &points))
       return PreviewFailure(error, start, "no memory for the points");
     const uint32_t colour = PenPalette[record.pen];
     for (size_t i = 1; i < points.size(); ++i) {

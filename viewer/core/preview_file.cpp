@@ -21,13 +21,13 @@ void SetScaleFactors(RenderState& state, unsigned xPitch, unsigned yPitch) {
   state.scaleY = static_cast<float>(static_cast<double>(yProduct) * static_cast<double>(state.zoom));
 }
 
-int ReadRecords(PreviewContext& context, RecordCounts& counts) {
-  PreviewRecordHead head;
+bool ReadRecords(PreviewContext& context, RecordCounts& counts) {
+  PreviewRecordHead head{};
   for (int next; (next = ReadRecordHead(context.cursor, context.error, &head)) != 0;) {
-    if (next == -1) return -1;
+    if (next == -1) return false;
     switch (head.tag) {
       case kTagRasterBand:
-        if (DrawRasterBand(context, head.band) != 0) return -1;
+        if (!DrawRasterBand(context, head.band)) return false;
         ++counts.rasterBands;
         break;
       case kTagFilledRect:
@@ -35,13 +35,13 @@ int ReadRecords(PreviewContext& context, RecordCounts& counts) {
         ++counts.filledRects;
         break;
       case kTagLineRuns:
-        if (!DrawLineRuns(context, head.runs)) return -1;
+        if (!DrawLineRuns(context, head.runs)) return false;
         ++counts.lineRuns;
         break;
       default: ++counts.emptyRecords;
     }
   }
-  return 0;
+  return true;
 }
 
 }  // namespace
@@ -65,9 +65,11 @@ int RenderPreview(ByteCursor& in, RenderState& state, RenderObserver& observer, 
   RasterColumns columns;
   std::vector<uint8_t> columnMarks;
   PreviewContext context{in, state, observer, error, columns, columnMarks};
-  // What was read of the header stays in the state, also when it is refused; a header cut
-  // short keeps the state's mirror flag.
-  qex::PreviewHeader header{state.headerWidth, state.headerHeight, state.mirrored ? -1 : 0, 0};
+  // What was read of the header stays in the state, also when it is refused. A header cut
+  // short before its x pitch leaves the picture unmirrored, as a cleared state has it.
+  qex::PreviewHeader header;
+  header.width = state.headerWidth;
+  header.height = state.headerHeight;
   const int headerResult = ReadPreviewFileHeader(in, error, &header);
   state.headerWidth = static_cast<uint16_t>(header.width);
   state.headerHeight = static_cast<uint16_t>(header.height);
@@ -85,7 +87,7 @@ int RenderPreview(ByteCursor& in, RenderState& state, RenderObserver& observer, 
   observer.LayoutMonitor(state);
 
   RecordCounts localCounts;
-  return ReadRecords(context, counts ? *counts : localCounts);
+  return ReadRecords(context, counts ? *counts : localCounts) ? 0 : -1;
 }
 
 int RenderPreview(const uint8_t* data, size_t size, RenderState& state, RenderObserver& observer, PreviewError* error,

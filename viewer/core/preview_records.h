@@ -70,18 +70,18 @@ int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& b
 
 // A record's tag and head as stored; which head holds depends on the tag.
 struct PreviewRecordHead {
-  uint64_t offset = 0;  // of the tag
-  int16_t tag = 0;
-  FilledRectFields rect{};  // kTagFilledRect
-  LineRunsFields runs{};    // kTagLineRuns: runs.count - 1 segments follow
-  RasterBandFields band{};  // kTagRasterBand: band.rowCount rows follow
+  uint64_t offset;  // of the tag
+  int16_t tag;
+  FilledRectFields rect;  // kTagFilledRect
+  LineRunsFields runs;    // kTagLineRuns: runs.count - 1 segments follow
+  RasterBandFields band;  // kTagRasterBand: band.rowCount rows follow
 };
 // Reads the next record's tag and head: 1 when there is a record, 0 at the end of the file
 // (a stray last byte is not a tag), -1 for an unknown tag or a refused head (error filled).
 int ReadRecordHead(ByteCursor& in, PreviewError* error, PreviewRecordHead* head);
 
-// Each draws a record whose head was read, reading what follows it (line runs: false when
-// a segment cannot be read).
+// Each draws a record whose head was read, reading what follows it (line runs and bands:
+// false when what follows cannot be read or held).
 void DrawFilledRect(PreviewContext& context, const FilledRectFields& rect);
 bool DrawLineRuns(PreviewContext& context, const LineRunsFields& runs);
-int DrawRasterBand(PreviewContext& context, const RasterBandFields& band);
+bool DrawRasterBand(PreviewContext& context, const RasterBandFields& band);

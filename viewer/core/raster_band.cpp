@@ -108,13 +108,10 @@ class BandPlotter {
     const int count = columns_.slotsPerByte();
     const uint8_t* takenTable = taken_;
     uint8_t* marks = marks_.data();
-    const RasterSlot* slot = columns_.Slots(begin);
-    for (int j = begin; j < end; ++j, slot += count) {
-      const int next = SkipPassedOver(row, j, end);
-      slot += (next - j) * count;
-      j = next;
-      if (j == end) break;
+    const RasterSlot* slots = columns_.Slots(0);
+    for (int j = SkipPassedOver(row, begin, end); j < end; j = SkipPassedOver(row, j + 1, end)) {
       const unsigned taken = takenTable[row[j]] & mask;
+      const RasterSlot* slot = slots + j * count;
       for (int g = 0; g < count; ++g) {
         const RasterSlot s = slot[g];
         const unsigned plotted = static_cast<unsigned>((taken & s.bits) != 0) &
@@ -126,15 +123,12 @@ class BandPlotter {
 
   void MarkPairs(const uint8_t* row, int begin, int end) {
     uint8_t* marks = marks_.data();
-    const RasterPair* pair = begin < end ? columns_.Pairs(begin) : nullptr;
-    for (int j = begin; j < end; ++j, ++pair) {
-      const int next = SkipPassedOver(row, j, end);
-      pair += next - j;
-      j = next;
-      if (j == end) break;
-      const unsigned plotted = pairTable_[pair->split][row[j]];
-      marks[pair->first] = static_cast<uint8_t>(marks[pair->first] | (plotted & 1u));
-      marks[pair->second] = static_cast<uint8_t>(marks[pair->second] | (plotted >> 1));
+    const RasterPair* pairs = columns_.Pairs(0);
+    for (int j = SkipPassedOver(row, begin, end); j < end; j = SkipPassedOver(row, j + 1, end)) {
+      const RasterPair& pair = pairs[j];
+      const unsigned plotted = pairTable_[pair.split][row[j]];
+      marks[pair.first] = static_cast<uint8_t>(marks[pair.first] | (plotted & 1u));
+      marks[pair.second] = static_cast<uint8_t>(marks[pair.second] | (plotted >> 1));
     }
   }
 
@@ -182,18 +176,18 @@ int ReadRasterRow(ByteCursor& in, PreviewError* error, const RasterBandFields& b
   return in.Take(band.bytesPerRow, row) ? 0 : PreviewFailure(error, start, "cannot read the file");
 }
 
-int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
+bool DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
   RenderState& state = context.state;
   RenderObserver& observer = context.observer;
-  const uint64_t start = context.cursor.offset() - 18;
-  if (h.rowCount == 0) return 0;
+  if (h.rowCount == 0) return true;
   const bool mirrored = state.mirrored != 0;
   const int width = state.picture.width();
   std::vector<uint8_t>& marks = context.columnMarks;
   if (!context.columns.Prepare(mirrored ? h.originX + 8 * h.bytesPerRow : h.originX, h.bytesPerRow, mirrored,
                                state.scaleX, width) ||
       !ResizeMarks(marks, static_cast<size_t>(width) + 1)) {
-    return PreviewFailure(context, start, "no memory for the band's columns");
+    PreviewFailure(context, context.cursor.offset(), "no memory for the band's columns");
+    return false;
   }
   BandPlotter plotter(state.picture, context.columns, PenPalette[h.pen], marks);
   plotter.SetBitRule(h.rasterOp, state.zoom < 0.25f);
@@ -203,7 +197,7 @@ int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
   int lastRow = -1;
   for (int i = 0; i < h.rowCount; ++i) {
     const uint8_t* row;
-    if (ReadRasterRow(context.cursor, context.error, h, &row) != 0) return -1;
+    if (ReadRasterRow(context.cursor, context.error, h, &row) != 0) return false;
     const int y = ScaleToPixel(i + baseRow, state.scaleY);
     if (y == lastRow) continue;
     lastRow = y;
@@ -215,5 +209,5 @@ int DrawRasterBand(PreviewContext& context, const RasterBandFields& h) {
       if (observer.MonitorOpen()) observer.Pump();
     }
   }
-  return 0;
+  return true;
 }

@@ -28,7 +28,9 @@ bool RasterColumns::Prepare(int x0, int bytes, bool mirrored, float scaleX, int 
       groupCount.push_back(count);
     }
     slotsPerByte_ = groupCount.empty() ? 0 : *std::max_element(groupCount.begin(), groupCount.end());
-    slots_.assign(static_cast<size_t>(bytes) * slotsPerByte_, RasterSlot{pictureWidth, 0, 0});
+    RasterSlot unused{};  // no bits: never plotted
+    unused.column = pictureWidth;
+    slots_.assign(static_cast<size_t>(bytes) * slotsPerByte_, unused);
   } catch (const std::bad_alloc&) {
     return false;
   }

@@ -1,11 +1,12 @@
 // The viewer's one drawing state for the process.
 #include "viewer/core/render_state.h"
 
+#include <utility>
+
 void RenderState::ClearPlacementAndPicture() {
-  imageLeft = imageTop = imageWidth = imageHeight = 0;
-  monitorScale = 0.0f;
-  pictureWidth = pictureHeight = 0;
-  picture.Release();
-  zoom = scaleX = scaleY = 0.0f;
-  mirrored = 0;
+  RenderState cleared;
+  cleared.headerWidth = headerWidth;
+  cleared.headerHeight = headerHeight;
+  cleared.lastCopiedRow = lastCopiedRow;
+  *this = std::move(cleared);
 }

@@ -35,6 +35,7 @@ struct RenderState {
   // Picture row last copied to the monitor; lives for the process.
   int lastCopiedRow = -1;
 
-  // What the "-f" command clears before it renders: placement and picture blocks.
+  // What the "-f" command clears before it renders: the placement and picture blocks, that
+  // is everything but the header's size and lastCopiedRow.
   void ClearPlacementAndPicture();
 };

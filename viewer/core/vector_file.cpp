@@ -45,12 +45,12 @@ int ReadPolylineRecord(ByteCursor& in, PolylineRecord* record, PreviewError* err
   return 0;
 }
 
-int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, const PictureArea& area,
-                      std::vector<VectorPoint>* points) {
+bool MapPolylinePoints(const PolylineRecord& record, const RenderState& state, const PictureArea& area,
+                       std::vector<VectorPoint>* points) {
   try {
     points->resize(record.points.size());
   } catch (const std::bad_alloc&) {
-    return -1;
+    return false;
   }
   const int xBase = state.mirrored ? area.x0 + area.w - 1 : area.x0;
   for (size_t i = 0; i < record.points.size(); ++i) {
@@ -59,5 +59,5 @@ int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, co
     (*points)[i] =
         VectorPoint{xBase + ScaleToPixel(signedX, state.scaleX), area.y0 + ScaleToPixel(from.y, state.scaleY)};
   }
-  return 0;
+  return true;
 }

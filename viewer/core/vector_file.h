@@ -43,6 +43,6 @@ struct VectorPoint {
 };
 
 // Where the record's points land in `area` with the scale and mirror flag of `state`.
-// 0, or -1 when the mapped points do not fit into memory.
-int MapPolylinePoints(const PolylineRecord& record, const RenderState& state, const PictureArea& area,
+// False when the mapped points do not fit into memory.
+bool MapPolylinePoints(const PolylineRecord& record, const RenderState& state, const PictureArea& area,
                       std::vector<VectorPoint>* points);

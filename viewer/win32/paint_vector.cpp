@@ -36,7 +36,7 @@ int DrawPolylineRecord(HDC dc, ByteCursor& file, int x0, int y0, int w) {
   PolylineRecord record;
   std::vector<VectorPoint> mapped;
   if (ReadPolylineRecord(file, &record) != 0 ||
-      MapPolylinePoints(record, g_render, PictureArea{x0, y0, w, 0}, &mapped) != 0) {
+      !MapPolylinePoints(record, g_render, PictureArea{x0, y0, w, 0}, &mapped)) {
     return -1;
   }
   // Fewer than two points draw nothing: spare the pen of an empty record.

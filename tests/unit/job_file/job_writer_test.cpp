@@ -79,14 +79,20 @@ TEST(JobWriter, RefusesWhatTheViewerWouldRefuseAndWritesNothingOfIt) {
 }
 
 TEST(JobWriter, FieldsLeftOutAreZeroAndABandInverts) {
+  // A header's sizes left out are 0, which is refused; its pitches are 10.
+  PreviewHeader header;
+  EXPECT_EQ(Refusal(header, false), "header: width 0 is not within 1..65535");
+  header.width = 1;
+  EXPECT_EQ(Refusal(header, false), "header: height 0 is not within 1..65535");
+  header.height = 1;
   PreviewWriter unset, zeros;
-  ASSERT_TRUE(unset.Begin({1, 1, 10, 10}) && unset.FilledRect({}) && unset.LineRuns({0, 0, {LineSegment{}}}) &&
+  ASSERT_TRUE(unset.Begin(header) && unset.FilledRect({}) && unset.LineRuns({0, 0, {LineSegment{}}}) &&
               unset.LineRuns({}) && unset.RasterBand({}));
   ASSERT_TRUE(zeros.Begin({1, 1, 10, 10}) && zeros.FilledRect({0, 0, 0, 0, 0, 0}) && zeros.LineRuns({0, 0, {{0, 0}}}) &&
               zeros.LineRuns({0, 0, {}}) && zeros.RasterBand({0, 0, 0, 0, 0, 0, 0, kRopSrcInvert, {}}));
   EXPECT_EQ(unset.bytes(), zeros.bytes());
   OverlayWriter unsetOverlay, zerosOverlay;
-  ASSERT_TRUE(unsetOverlay.Begin({1, 1, 10, 10}) && unsetOverlay.Polyline({}) && unsetOverlay.Polyline({0, {OverlayPoint{}}}));
+  ASSERT_TRUE(unsetOverlay.Begin(header) && unsetOverlay.Polyline({}) && unsetOverlay.Polyline({0, {OverlayPoint{}}}));
   ASSERT_TRUE(zerosOverlay.Begin({1, 1, 10, 10}) && zerosOverlay.Polyline({0, {}}) && zerosOverlay.Polyline({0, {{0, 0}}}));
   EXPECT_EQ(unsetOverlay.bytes(), zerosOverlay.bytes());
 }

@@ -58,7 +58,8 @@ TEST(OpenSettings, FixedValuesAndEachPath) {
     EXPECT_EQ(SampleOriginFromSettings(block.data()).x, x) << int(metric);
   }
 
-  const std::string opened = "Open Engraver|Size|", readOk = opened + "Allocate 1564|Read|", n127(127, 'n'),
+  const std::string opened = "Open Engraver|Size|", readOk = opened + "Allocate 1564|Read|",
+                    n127 = "E" + std::string(126, 'n'),
                     failed = "DocumentProperties() Fails/Driver Error|";
   // Device name, reported size, read result, whether memory runs out, the calls. A long name is
   // shortened in the message so that its "!" stays.
