@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/job_file/job_encoding.h"
+
 using namespace qex;
 
 namespace {
@@ -91,6 +93,8 @@ TEST(JobWriter, FieldsLeftOutAreZeroAndABandInverts) {
   ASSERT_TRUE(zeros.Begin({1, 1, 10, 10}) && zeros.FilledRect({0, 0, 0, 0, 0, 0}) && zeros.LineRuns({0, 0, {{0, 0}}}) &&
               zeros.LineRuns({0, 0, {}}) && zeros.RasterBand({0, 0, 0, 0, 0, 0, 0, kRopSrcInvert, {}}));
   EXPECT_EQ(unset.bytes(), zeros.bytes());
+  EXPECT_EQ(JobBytes().RasterBandHeader({}).bytes(),
+            JobBytes().RasterBandHeader({0, 0, 0, 0, 0, 0, 0, kRopSrcInvert}).bytes());
   OverlayWriter unsetOverlay, zerosOverlay;
   ASSERT_TRUE(unsetOverlay.Begin(header) && unsetOverlay.Polyline({}) && unsetOverlay.Polyline({0, {OverlayPoint{}}}));
   ASSERT_TRUE(zerosOverlay.Begin({1, 1, 10, 10}) && zerosOverlay.Polyline({0, {}}) && zerosOverlay.Polyline({0, {{0, 0}}}));
