@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-TEST(PictureArea, RectangleSizeCountsBothEdges) {
+TEST(PictureArea, RectangleSizeCountsBothEdgesAndTheFittedPictureIsCentred) {
   const struct {
     ScreenRect rect;
     bool ok;
@@ -26,13 +26,11 @@ TEST(PictureArea, RectangleSizeCountsBothEdges) {
     if (!c.ok) continue;
     EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.width, c.height));
   }
-}
 
-TEST(PictureArea, FittedPictureIsCentred) {
   const struct {
     int pictureWidth, pictureHeight;
     PictureArea expected;
-  } cases[] = {
+  } placed[] = {
       // into 400 x 300
       {200, 100, {100, 100, 200, 100}},
       {1000, 500, {0, 50, 400, 200}},
@@ -47,7 +45,7 @@ TEST(PictureArea, FittedPictureIsCentred) {
       {400, 300, {0, 0, 400, 300}},
       {3, 300, {198, 0, 3, 300}},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : placed) {
     SCOPED_TRACE(testing::Message() << c.pictureWidth << "x" << c.pictureHeight);
     const PictureArea a = PlacePicture(c.pictureWidth, c.pictureHeight, 400, 300);
     EXPECT_EQ(std::vector<int>({a.x0, a.y0, a.w, a.h}),

@@ -8,16 +8,14 @@
 
 #include "viewer/core/memory_picture.h"
 
-TEST(PictureRows, NoPictureWithASideOfZero) {
+TEST(PictureRows, NoSideOfZeroWhiteRunsAndCopiedRows) {
   MemoryPicture picture;
   EXPECT_EQ(picture.width() + picture.height(), 0);
   EXPECT_TRUE(picture.Create(1, 1));
   EXPECT_FALSE(picture.Create(3, 0));
   EXPECT_EQ(picture.width() + picture.height(), 0);
   EXPECT_FALSE(picture.Create(0, 3));
-}
 
-TEST(PictureRows, WhiteRunsAndCopiedRows) {
   const uint32_t w = kWhitenessPixel, row[] = {w, 0, w, w, 0, w, w};  // the last pixel lies past the width
   std::string runs;
   for (const PixelRun& run : WhiteRuns(row, 6)) runs += std::to_string(run.x) + "+" + std::to_string(run.length) + " ";
