@@ -25,6 +25,17 @@ std::vector<NamedFile> RuleExampleFiles(std::string* error) {
     if (!writer.error().empty() && error->empty()) *error = name + ": " + writer.error();
     files.push_back({name, writer.bytes()});
   };
+  // An empty job and its overlay, both with `header`.
+  auto keepOverlaid = [&](const std::string& stem, const PreviewHeader& header,
+                          const std::vector<OverlayPolyline>& polylines) {
+    PreviewWriter job;
+    job.Begin(header);
+    keep(stem + ".PRN", job);
+    OverlayWriter overlay;
+    overlay.Begin(header);
+    for (const OverlayPolyline& polyline : polylines) overlay.Polyline(polyline);
+    keep(stem + ".VCT", overlay);
+  };
 
   PreviewWriter minimal;
   minimal.Begin({8, 4, 10, 10});
@@ -82,26 +93,15 @@ std::vector<NamedFile> RuleExampleFiles(std::string* error) {
   keep("order.PRN", order);
 
   // A job of 2000 x 1000 painted by "-d" into a rectangle of 1100 x 600.
-  PreviewWriter large;
-  large.Begin({2000, 1000, 10, 10});
-  keep("large.PRN", large);
-  OverlayWriter largeOverlay;
-  largeOverlay.Begin({2000, 1000, 10, 10});
-  largeOverlay.Polyline({7, {{0, 0}, {1999, 0}, {1999, 999}, {0, 999}, {0, 0}}});
-  keep("large.VCT", largeOverlay);
+  keepOverlaid("large", {2000, 1000, 10, 10}, {{7, {{0, 0}, {1999, 0}, {1999, 999}, {0, 999}, {0, 0}}}});
 
   // Polylines of 0, 1 and 2 points, an open and a closed one, over an empty 12 x 8 job.
-  PreviewWriter blank;
-  blank.Begin({12, 8, 10, 10});
-  keep("lines.PRN", blank);
-  OverlayWriter lines;
-  lines.Begin({12, 8, 10, 10});
-  lines.Polyline({1, {}});
-  lines.Polyline({1, {{1, 1}}});
-  lines.Polyline({4, {{1, 3}, {10, 3}}});
-  lines.Polyline({2, {{1, 5}, {4, 5}, {4, 7}, {1, 7}}});
-  lines.Polyline({5, {{6, 5}, {9, 5}, {9, 7}, {6, 7}, {6, 5}}});
-  keep("lines.VCT", lines);
+  keepOverlaid("lines", {12, 8, 10, 10},
+               {{1, {}},
+                {1, {{1, 1}}},
+                {4, {{1, 3}, {10, 3}}},
+                {2, {{1, 5}, {4, 5}, {4, 7}, {1, 7}}},
+                {5, {{6, 5}, {9, 5}, {9, 7}, {6, 7}, {6, 5}}}});
 
   // An overlay of width 0, which the writer refuses: header 0 x 8, one line from (0, 0) to (7, 7).
   files.push_back({"zero.VCT", {0, 0, 8, 0, 10, 10, 7, 0, 2, 0, 0, 0, 0, 0, 7, 0, 7, 0}});
